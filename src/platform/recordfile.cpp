@@ -1,0 +1,58 @@
+#include "platform/recordfile.h"
+
+#include "platform/contenterror.h"
+#include "platform/contentpath.h"
+#include "platform/random.h"
+
+#include <QFile>
+
+RecordFile::RecordFile(const QString &contentPath, int recordSize)
+    : m_path(contentPath), m_recordSize(recordSize), m_count(0)
+{
+    QFile file(ContentPath::resolve(contentPath));
+    if (!file.open(QIODevice::ReadOnly))
+        throw ContentError::missingFile(contentPath);
+    // Task files are small (tens of kilobytes); reading whole keeps every later access in bounds.
+    m_bytes = file.readAll();
+    m_count = recordSize > 0 ? int(m_bytes.size() / recordSize) : 0;
+}
+
+QByteArray RecordFile::read(int index) const
+{
+    if (index < 0 || index >= m_count)
+        throw ContentError::badContent(m_path, QStringLiteral("нет записи № %1").arg(index + 1));
+    return m_bytes.mid(qsizetype(index) * m_recordSize, m_recordSize);
+}
+
+QByteArray RecordFile::readRandom(int *index) const
+{
+    if (m_count == 0)
+        return QByteArray();
+    const int r = Random::uniform(m_count);
+    if (index)
+        *index = r;
+    return read(r);
+}
+
+namespace RecordField {
+
+quint8 byte(const QByteArray &record, int offset)
+{
+    if (offset < 0 || offset >= record.size())
+        return 0;
+    return quint8(record[offset]);
+}
+
+quint16 uint16(const QByteArray &record, int offset)
+{
+    return quint16(byte(record, offset) | (byte(record, offset + 1) << 8));
+}
+
+qint32 int32(const QByteArray &record, int offset)
+{
+    const quint32 value = quint32(byte(record, offset)) | (quint32(byte(record, offset + 1)) << 8) |
+                          (quint32(byte(record, offset + 2)) << 16) | (quint32(byte(record, offset + 3)) << 24);
+    return qint32(value);
+}
+
+} // namespace RecordField

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A file of fixed-size binary records without a header, opened read-only;
+// the record count is the file size divided by the record size (whole records
+// only, a trailing partial record is ignored).
+class RecordFile {
+public:
+    // Throws ContentError::missingFile when the file cannot be opened.
+    RecordFile(const QString &contentPath, int recordSize);
+
+    int count() const { return m_count; }
+    QString contentPath() const { return m_path; }
+    // Record index (0-based); always exactly recordSize bytes.
+    QByteArray read(int index) const;
+    // A record drawn uniformly with the program's generator; index receives its number.
+    // Returns an empty array when the file holds no whole record.
+    QByteArray readRandom(int *index = nullptr) const;
+
+private:
+    QString m_path;
+    QByteArray m_bytes;
+    int m_recordSize;
+    int m_count;
+};
+
+// Little-endian fields of a record, read within bounds.
+namespace RecordField {
+qint32 int32(const QByteArray &record, int offset);
+quint16 uint16(const QByteArray &record, int offset);
+quint8 byte(const QByteArray &record, int offset);
+} // namespace RecordField

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Course text files: Windows-1251, lines ended by CR LF (LF alone accepted),
+// the last line counted even without a final line break.
+namespace TextFile {
+
+// Lines of a content file; throws ContentError::missingFile with the
+// requested path when the file cannot be opened.
+QStringList readLines(const QString &contentPath);
+// The whole file as one text, lines joined by '\n'.
+QString readText(const QString &contentPath);
+// Splits decoded bytes into lines by the rules above.
+QStringList splitLines(const QByteArray &bytes);
+// A decimal integer of a content line; throws ContentError::badNumber.
+int toInt(const QString &line);
+
+} // namespace TextFile

@@ -1,0 +1,7 @@
+#include "usb/treg_formusb.h"
+
+TReg_formusb::TReg_formusb(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Reg_formusb"));
+}

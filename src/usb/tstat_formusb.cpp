@@ -1,0 +1,7 @@
+#include "usb/tstat_formusb.h"
+
+TStat_formusb::TStat_formusb(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Stat_formusb"));
+}
