@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class DocumentViewer;
+class QUrl;
 class QWidget;
 
 // Opening documents, folders and the glossary beside the package.
@@ -14,6 +16,9 @@ QString documentPath(const QString &programFolder, const QString &relativeName);
 // window; opening the same document twice opens two viewers. A missing
 // document opens the viewer on a page naming the missing file.
 void openDocument(const QString &relativeName);
+// The same for a given program folder; returns the viewer opened, or nullptr
+// when the file went to the desktop.
+QWidget *openDocumentIn(const QString &programFolder, const QString &relativeName);
 
 // Makes "glossary.hlp" the current help file and shows its contents page.
 void showGlossary();
@@ -22,5 +27,18 @@ void showGlossary();
 // none answers, shows the folder's files in a window of the package.
 void exploreFolder(const QString &relativeName);
 void exploreAdapterFolder();
+// The same for a given program folder; returns the package's folder window,
+// or nullptr when the desktop's file manager took the folder.
+QWidget *exploreFolderIn(const QString &programFolder, const QString &relativeName);
+
+// Compiled help (".chm", and the package's ".hlp" files in the same container).
+bool isHelpDocument(const QString &path);
+// Opens a file by its full path: help documents (and missing files) in a new
+// viewer, other files with the desktop, text files in a window of the package
+// when the desktop does not answer. Returns the package's window, if one was opened.
+QWidget *openFile(const QString &fullPath);
+// False on platforms without a desktop (offscreen) and when the desktop refuses.
+bool openExternally(const QUrl &url);
+bool hasDesktop();
 
 } // namespace DocumentOpener

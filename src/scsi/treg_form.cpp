@@ -1,7 +1,7 @@
 #include "scsi/treg_form.h"
 
 TReg_form::TReg_form(QWidget *parent)
-    : QDialog(parent)
+    : RegistrationDialog(6, parent)
 {
     setObjectName(QStringLiteral("Reg_form"));
 }

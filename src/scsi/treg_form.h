@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "scsi/registrationdialog.h"
 
-class TReg_form : public QDialog {
+// Registration dialog of the SCSI trainer (six counters).
+class TReg_form : public RegistrationDialog {
     Q_OBJECT
 public:
     explicit TReg_form(QWidget *parent = nullptr);

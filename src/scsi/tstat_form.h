@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "scsi/statisticsdialog.h"
 
-class TStat_form : public QDialog {
+// Statistics window of the SCSI trainer: questions, task 1 and task 2.
+class TStat_form : public StatisticsDialog {
     Q_OBJECT
 public:
     explicit TStat_form(QWidget *parent = nullptr);

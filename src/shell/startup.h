@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QList>
+
 class QWidget;
 
 // Clears the help file name, creates the standing windows in their fixed
 // order and returns the main window (FInterface), not yet shown.
 QWidget *createWindowSet();
+
+// The standing windows in their creation order (empty before createWindowSet).
+QList<QWidget *> standingWindows();

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "scsi/registrationdialog.h"
 
-class TReg_formusb : public QDialog {
+// Registration dialog of the USB trainer (four counters).
+class TReg_formusb : public RegistrationDialog {
     Q_OBJECT
 public:
     explicit TReg_formusb(QWidget *parent = nullptr);

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "scsi/statisticsdialog.h"
 
-class TStat_formusb : public QDialog {
+// Statistics window of the USB trainer: questions and the USB task.
+class TStat_formusb : public StatisticsDialog {
     Q_OBJECT
 public:
     explicit TStat_formusb(QWidget *parent = nullptr);

@@ -1,0 +1,13 @@
+#include "isa/tatcyclesform.h"
+
+#include "shell/windowframe.h"
+
+TATCyclesForm::TATCyclesForm(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ATCyclesForm"));
+    setWindowTitle(QStringLiteral("ATCyclesForm"));
+    WindowFrame::setTitleBar(this, WindowFrame::Boxes::None);
+    resize(760, 574);
+    WindowFrame::centreOnScreen(this);
+}

@@ -1,0 +1,30 @@
+#include "isa/tisaform.h"
+
+#include "platform/guard.h"
+#include "shell/navigation.h"
+#include "shell/tfpracticum.h"
+#include "shell/windowframe.h"
+#include "shell/windowset.h"
+
+#include <QCloseEvent>
+
+TISAForm::TISAForm(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ISAForm"));
+    setWindowTitle(QStringLiteral("Компьютерная обучающая программа по шине ISA"));
+    WindowFrame::setTitleBar(this, WindowFrame::Boxes::CloseAndMinimise);
+    WindowFrame::setFixedClientSize(this, 682, 468);
+    WindowFrame::centreOnScreen(this);
+}
+
+void TISAForm::FormClose()
+{
+    Navigation::show(FPracticum);
+}
+
+void TISAForm::closeEvent(QCloseEvent *event)
+{
+    Guard::run(this, [this] { FormClose(); });
+    QWidget::closeEvent(event);
+}

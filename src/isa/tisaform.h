@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+// The ISA trainer's main window: reference texts, the signal table, the bus cycles,
+// the interaction exercise and the control questions. Closing it shows the lab selector.
+class TISAForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TISAForm(QWidget *parent = nullptr);
+
+    void FormClose();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};

@@ -1,0 +1,13 @@
+#include "isa/tresinteractform.h"
+
+#include "shell/windowframe.h"
+
+TResInteractForm::TResInteractForm(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("ResInteractForm"));
+    setWindowTitle(QStringLiteral("Результат"));
+    WindowFrame::setTitleBar(this, WindowFrame::Boxes::Close, true);
+    WindowFrame::setFixedClientSize(this, 260, 140);
+    WindowFrame::centreOnScreen(this);
+}

@@ -1,0 +1,12 @@
+#include "isa/tvvedenieform.h"
+
+#include "shell/windowframe.h"
+
+TVvedenieForm::TVvedenieForm(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("VvedenieForm"));
+    WindowFrame::setTitleBar(this, WindowFrame::Boxes::None);
+    WindowFrame::setFixedClientSize(this, 568, 428);
+    WindowFrame::centreOnScreen(this);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// The four kinds of PCI bus operation, each with its text and picture.
+class TDevices : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDevices(QWidget *parent = nullptr);
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QFile;
+
+// A structural check of a compiled help container before the container library
+// is given the file: the headers, the directory chunks and the parameters of the
+// compressed section must be sound, so that a damaged file is refused with a
+// reason instead of being decoded with impossible sizes.
+namespace ChmCheck {
+
+enum class Verdict {
+    Sound,
+    NotChm,  // no container signature: some other kind of file
+    Damaged, // a container whose structure cannot be trusted
+};
+
+struct Result {
+    Verdict verdict = Verdict::Sound;
+    QString reason; // Russian, for the user; empty when sound
+};
+
+// Reads only the headers, the directory and two small control objects.
+Result check(QFile &file);
+
+} // namespace ChmCheck

@@ -1,0 +1,42 @@
+#include "platform/textwindow.h"
+
+#include "platform/htmltext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+TextWindow::TextWindow(const QString &filePath, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_path(filePath)
+{
+    setObjectName(QStringLiteral("TextWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QFileInfo(filePath).fileName());
+    resize(720, 520);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_view = new QPlainTextEdit(this);
+    m_view->setObjectName(QStringLiteral("TextView"));
+    m_view->setReadOnly(true);
+    m_view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    layout->addWidget(m_view);
+
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_view->setPlainText(QStringLiteral("Не удалось открыть файл %1.").arg(QDir::toNativeSeparators(filePath)));
+        return;
+    }
+    QString text = HtmlText::decodeText(file.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_view->setPlainText(text);
+}
+
+QString TextWindow::text() const
+{
+    return m_view->toPlainText();
+}

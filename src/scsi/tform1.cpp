@@ -1,0 +1,265 @@
+#include "scsi/tform1.h"
+
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "scsi/phasechainview.h"
+#include "scsi/tfmdlg1.h"
+#include "scsi/thelp_panel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent, const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent, const QRect &geometry)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLineEdit *makeCount(const QString &name, QWidget *parent, const QRect &geometry)
+{
+    auto *edit = new QLineEdit(QStringLiteral("0"), parent);
+    edit->setObjectName(name);
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+} // namespace
+
+TForm1::TForm1(StudentRecord &record, QWidget *parent)
+    : QDialog(parent)
+    , m_exercise(record)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Задание 1 ( фазы шины SCSI )"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    buildControls();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(800, 588);
+
+    m_task = new QGroupBox(QStringLiteral("Расставьте фазы шины SCSI для следующего процесса( и укажите сигналы ):"),
+                           client);
+    m_task->setObjectName(QStringLiteral("GroupBox1"));
+    m_task->setGeometry(10, 6, 780, 112);
+    m_question = makeLabel(QStringLiteral("Question_label"), QString(), m_task, QRect(12, 24, 756, 80));
+    m_question->setWordWrap(true);
+    m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    makeLabel(QStringLiteral("Label1"), QStringLiteral("Фаза шины :"), client, QRect(12, 130, 90, 24));
+    m_phase = new QComboBox(client);
+    m_phase->setObjectName(QStringLiteral("Phase_box"));
+    m_phase->setEditable(false);
+    for (int code = 0; code < PhaseTable::kPhaseCount; ++code)
+        m_phase->addItem(PhaseTable::listItem(code));
+    m_phase->setGeometry(104, 130, 170, 26);
+    m_phase->setMaxVisibleItems(PhaseTable::kPhaseCount);
+
+    auto *signalGroup = new QGroupBox(QStringLiteral("Сигналы шины"), client);
+    signalGroup->setObjectName(QStringLiteral("GroupBox2"));
+    signalGroup->setGeometry(10, 164, 420, 100);
+    for (int i = 0; i < PhaseTable::kSignalCount; ++i) {
+        auto *box = new QCheckBox(QString::fromLatin1(PhaseTable::signalTable()[i].caption), signalGroup);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
+        box->setGeometry(12 + (i % 3) * 136, 24 + (i / 3) * 24, 130, 22);
+        m_signals[i] = box;
+    }
+
+    m_add = makeButton(QStringLiteral("Add_btn"), QStringLiteral("Добавить"), client, QRect(290, 128, 140, 30));
+    m_reset = makeButton(QStringLiteral("res_but"), PhaseExercise::kResetCaption, client, QRect(444, 128, 140, 30));
+    m_ready = makeButton(QStringLiteral("Ready_btn"), PhaseExercise::kReadyCaption, client, QRect(444, 170, 140, 94));
+    QFont readyFont = m_ready->font();
+    readyFont.setBold(true);
+    m_ready->setFont(readyFont);
+
+    auto *panel = new QFrame(client);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setGeometry(598, 128, 192, 136);
+    makeLabel(QStringLiteral("Label2"), QStringLiteral("Кол-во заданий :"), panel, QRect(10, 22, 120, 24));
+    m_allTasks = makeCount(QStringLiteral("e_all_les"), panel, QRect(134, 22, 46, 24));
+    makeLabel(QStringLiteral("Label3"), QStringLiteral("Выполненно верно :"), panel, QRect(10, 86, 122, 24));
+    m_rightTasks = makeCount(QStringLiteral("e_r_les"), panel, QRect(134, 86, 46, 24));
+
+    auto *frame = new QFrame(client);
+    frame->setObjectName(QStringLiteral("Main_Box_frame"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(9, 273, 782, 313);
+    m_chain = new PhaseChainView(m_exercise, frame);
+    m_chain->move(1, 1);
+
+    m_menu = new QMenuBar(this);
+    m_menu->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu *parameters = m_menu->addMenu(QStringLiteral("Параметры"));
+    parameters->setObjectName(QStringLiteral("N1"));
+    m_size = parameters->addAction(QStringLiteral("Размеры"));
+    m_size->setObjectName(QStringLiteral("size1"));
+    parameters->addSeparator()->setObjectName(QStringLiteral("N2"));
+    m_helpPanel = parameters->addAction(QStringLiteral("Панель подсказки"));
+    m_helpPanel->setObjectName(QStringLiteral("help_pan1"));
+    m_helpPanel->setCheckable(true);
+    m_helpPanel->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(m_helpPanel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menu);
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    Guard::connect(m_add, &QPushButton::clicked, this, &TForm1::Add_btnClick);
+    Guard::connect(m_reset, &QPushButton::clicked, this, &TForm1::res_butClick);
+    Guard::connect(m_ready, &QPushButton::clicked, this, &TForm1::Ready_btnClick);
+    Guard::connect(m_phase, &QComboBox::currentIndexChanged, this, &TForm1::Phase_boxChange);
+    Guard::connect(m_size, &QAction::triggered, this, &TForm1::size1Click);
+    Guard::connect(m_helpPanel, &QAction::triggered, this, &TForm1::help_pan1Click);
+}
+
+void TForm1::FormCreate()
+{
+    m_hintPanel = new Thelp_panel(this);
+    Guard::connect(m_hintPanel, &Thelp_panel::closed, this, &TForm1::help_panelClose);
+    m_parametersDialog = new TFMDlg1(m_exercise, this);
+    connect(m_parametersDialog, &TFMDlg1::applied, m_chain, qOverload<>(&QWidget::update));
+    New_les_load();
+}
+
+void TForm1::New_les_load()
+{
+    if (!m_exercise.loadTask()) {
+        Messages::information(this, PhaseExercise::emptyFileMessage());
+        return;
+    }
+    m_question->setText(m_exercise.task().text);
+    m_phase->setCurrentIndex(0);
+    for (QCheckBox *box : m_signals)
+        box->setChecked(false);
+}
+
+void TForm1::Add_btnClick()
+{
+    PhaseStep step;
+    step.phase = m_phase->currentIndex();
+    for (int i = 0; i < PhaseTable::kSignalCount; ++i) {
+        if (m_signals[i]->isChecked())
+            step.mask |= PhaseTable::signalTable()[i].bit;
+    }
+    if (m_exercise.addStep(step))
+        m_chain->update();
+}
+
+void TForm1::Phase_boxChange()
+{
+    if (!m_add->isEnabled() && !m_phase->currentText().isEmpty())
+        m_add->setEnabled(true);
+}
+
+void TForm1::Ready_btnClick()
+{
+    if (m_ready->text() == PhaseExercise::kExitCaption) {
+        close();
+        return;
+    }
+    const PhaseExercise::Verdict verdict = m_exercise.check();
+    showCounts();
+    if (verdict.right)
+        Messages::information(this, verdict.message);
+    else
+        Messages::error(this, verdict.message);
+    m_ready->setText(m_exercise.readyCaption());
+    m_reset->setText(m_exercise.resetCaption());
+}
+
+void TForm1::res_butClick()
+{
+    m_exercise.restart();
+    m_reset->setText(m_exercise.resetCaption());
+    m_ready->setText(m_exercise.readyCaption());
+    m_chain->update();
+    New_les_load();
+}
+
+void TForm1::size1Click()
+{
+    m_parametersDialog->exec();
+}
+
+void TForm1::help_pan1Click()
+{
+    // The action has already toggled its check mark.
+    if (m_helpPanel->isChecked()) {
+        m_hintPanel->show();
+        m_hintPanel->raise();
+    } else {
+        m_hintPanel->hide();
+    }
+}
+
+void TForm1::help_panelClose()
+{
+    m_helpPanel->setChecked(false);
+}
+
+void TForm1::FormClose()
+{
+    m_exercise.close();
+    m_hintPanel->hide();
+    m_parametersDialog->hide();
+}
+
+void TForm1::showCounts()
+{
+    m_allTasks->setText(QString::number(m_exercise.tasksGiven()));
+    m_rightTasks->setText(QString::number(m_exercise.tasksRight()));
+}
+
+void TForm1::done(int result)
+{
+    // Every way out (title-bar close, "Выход", Escape) passes here.
+    Guard::run(this, [this] { FormClose(); });
+    QDialog::done(result);
+}
+
+void TForm1::keyPressEvent(QKeyEvent *event)
+{
+    // A working window: Escape does not throw the chain away.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

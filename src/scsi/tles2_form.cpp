@@ -1,0 +1,286 @@
+#include "scsi/tles2_form.h"
+
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "scsi/binaryentry.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyle>
+
+namespace {
+
+constexpr int kRowTop = 206;
+constexpr int kRowStep = 25;
+constexpr int kRowHeight = 23;
+constexpr int kValueLeft = 350;
+const QString kZeroByte = QStringLiteral("00000000");
+
+QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent, const QRect &geometry,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLineEdit *makeCount(const QString &name, QWidget *parent, const QRect &geometry)
+{
+    auto *edit = new QLineEdit(QStringLiteral("0"), parent);
+    edit->setObjectName(name);
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+} // namespace
+
+Tles2_form::Tles2_form(StudentRecord &record, QWidget *parent)
+    : QDialog(parent), m_exercise(record)
+{
+    setObjectName(QStringLiteral("les2_form"));
+    setWindowTitle(QStringLiteral("Задание 2  ( заполнение дескриптора )"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    buildControls();
+    FormCreate();
+}
+
+Tles2_form::~Tles2_form() = default;
+
+void Tles2_form::buildControls()
+{
+    auto *group = new QGroupBox(QStringLiteral("Заполните блок дескриптора комманды :"), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(8, 6, 724, 100);
+    m_text = makeLabel(QStringLiteral("les2_label1"), QString(), group, QRect(12, 24, 700, 68),
+                       Qt::AlignLeft | Qt::AlignTop);
+    m_text->setWordWrap(true);
+
+    auto *sizes = new QGroupBox(QStringLiteral("Размерность дескриптора"), this);
+    sizes->setObjectName(QStringLiteral("les2_rg1"));
+    sizes->setGeometry(8, 112, 724, 50);
+    auto *sizeLayout = new QHBoxLayout(sizes);
+    sizeLayout->setContentsMargins(16, 4, 16, 4);
+    for (int code = 0; code < DescriptorLayout::kSizeCount; ++code) {
+        auto *radio = new QRadioButton(DescriptorLayout::sizeCaption(code), sizes);
+        radio->setObjectName(QStringLiteral("les2_rg1_%1").arg(code));
+        sizeLayout->addWidget(radio, 1);
+        m_sizes[code] = radio;
+    }
+
+    const QFont bold = [this] {
+        QFont f = font();
+        f.setBold(true);
+        return f;
+    }();
+    makeLabel(QStringLiteral("Label1"), QStringLiteral("Название поля"), this, QRect(16, 180, 122, 20))->setFont(bold);
+    makeLabel(QStringLiteral("Label2"), QStringLiteral("№ байта"), this, QRect(146, 180, 70, 20))->setFont(bold);
+    makeLabel(QStringLiteral("Label3"), QStringLiteral("Кол - во разрядов"), this, QRect(222, 180, 120, 20))
+        ->setFont(bold);
+
+    const QStringList nameItems = DescriptorLayout::nameItems();
+    const QStringList byteItems = DescriptorLayout::byteItems();
+    for (int r = 0; r < DescriptorLayout::kRowCount; ++r) {
+        const int top = kRowTop + r * kRowStep;
+        auto *name = new QComboBox(this);
+        name->setObjectName(QStringLiteral("Name_CB%1").arg(r + 1));
+        name->addItems(nameItems);
+        name->setGeometry(16, top, 122, kRowHeight);
+        auto *number = new QComboBox(this);
+        number->setObjectName(QStringLiteral("num_CB%1").arg(r + 1));
+        number->addItems(byteItems);
+        number->setMaxVisibleItems(int(byteItems.size()));
+        number->setGeometry(146, top, 66, kRowHeight);
+        auto *bits = new QSpinBox(this);
+        bits->setObjectName(QStringLiteral("Edit%1").arg(r + 1));
+        bits->setRange(0, 8);
+        bits->setGeometry(222, top, 60, kRowHeight);
+        m_names[r] = name;
+        m_numbers[r] = number;
+        m_bits[r] = bits;
+    }
+
+    // Value edits in a fixed-pitch font, so the bit numbers stand over their digits.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(font().pointSize() > 0 ? font().pointSize() + 1 : 10);
+    const QFontMetrics fixedMetrics(fixed);
+    const int digit = fixedMetrics.horizontalAdvance(QLatin1Char('0'));
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2; // QLineEdit's inner margin
+    const int valueWidth = 2 * frame + 8 * digit + 6;
+
+    makeLabel(QStringLiteral("Label4"), QStringLiteral("Значения в двоичном виде"), this,
+              QRect(kValueLeft - 36, 162, 200, 20))
+        ->setFont(bold);
+    for (int bit = 7; bit >= 0; --bit) {
+        const int column = 7 - bit;
+        makeLabel(QStringLiteral("bit_label%1").arg(bit), QString::number(bit), this,
+                  QRect(kValueLeft + frame + column * digit, 184, digit, 18), Qt::AlignCenter);
+    }
+    for (int i = 0; i < DescriptorLayout::kByteEdits; ++i) {
+        const int top = kRowTop + i * kRowStep;
+        m_byteLabels[i] = makeLabel(QStringLiteral("byte_label%1").arg(i), QString::number(i), this,
+                                    QRect(kValueLeft - 36, top, 28, kRowHeight), Qt::AlignRight | Qt::AlignVCenter);
+        auto *value = new QLineEdit(kZeroByte, this);
+        value->setObjectName(QStringLiteral("z_e%1").arg(i));
+        value->setFont(fixed);
+        value->setGeometry(kValueLeft, top, valueWidth, kRowHeight);
+        BinaryEntry::attach(value, 8);
+        m_values[i] = value;
+    }
+
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setGeometry(478, 180, 254, 96);
+    makeLabel(QStringLiteral("Label19"), QStringLiteral("Кол-во заданий :"), panel, QRect(14, 16, 150, 24));
+    m_allTasks = makeCount(QStringLiteral("e_all_les"), panel, QRect(180, 16, 56, 24));
+    makeLabel(QStringLiteral("Label20"), QStringLiteral("Выполненно верно :"), panel, QRect(14, 56, 150, 24));
+    m_rightTasks = makeCount(QStringLiteral("e_r_les"), panel, QRect(180, 56, 56, 24));
+
+    m_next = new QPushButton(QStringLiteral("Дальше ->"), this);
+    m_next->setObjectName(QStringLiteral("b_next"));
+    m_next->setAutoDefault(false);
+    m_next->setGeometry(478, kReadyTop, 254, kReadyHeight / 2);
+    m_next->hide();
+    m_ready = new QPushButton(DescriptorExercise::kReadyCaption, this);
+    m_ready->setObjectName(QStringLiteral("Button1"));
+    m_ready->setAutoDefault(false);
+    m_ready->setGeometry(478, kReadyTop, 254, kReadyHeight);
+    QFont readyFont = m_ready->font();
+    readyFont.setBold(true);
+    m_ready->setFont(readyFont);
+
+    setFixedSize(740, 560);
+
+    for (QRadioButton *radio : m_sizes)
+        Guard::connect(radio, &QRadioButton::toggled, this, &Tles2_form::les2_rg1Click);
+    Guard::connect(m_ready, &QPushButton::clicked, this, &Tles2_form::Button1Click);
+    Guard::connect(m_next, &QPushButton::clicked, this, &Tles2_form::b_nextClick);
+}
+
+void Tles2_form::FormCreate()
+{
+    m_sizes[0]->setChecked(true);
+    showLayout(0);
+    LoadDescriptorTask();
+}
+
+void Tles2_form::LoadDescriptorTask()
+{
+    if (!m_exercise.loadTask()) {
+        Messages::information(this, DescriptorExercise::emptyFileMessage());
+        return;
+    }
+    m_text->setText(m_exercise.task().text);
+    for (QLineEdit *value : m_values)
+        value->setText(kZeroByte);
+    for (int r = 0; r < DescriptorLayout::kRowCount; ++r) {
+        m_bits[r]->setValue(0);
+        m_numbers[r]->setCurrentIndex(0);
+        m_names[r]->setCurrentIndex(0);
+    }
+    m_sizes[0]->setChecked(true);
+}
+
+int Tles2_form::chosenSize() const
+{
+    for (int code = 0; code < DescriptorLayout::kSizeCount; ++code) {
+        if (m_sizes[code]->isChecked())
+            return code;
+    }
+    return -1;
+}
+
+void Tles2_form::les2_rg1Click()
+{
+    const int code = chosenSize();
+    if (code >= 0)
+        showLayout(code);
+}
+
+void Tles2_form::showLayout(int sizeCode)
+{
+    const int rows = DescriptorLayout::visibleRows(sizeCode);
+    for (int r = 0; r < DescriptorLayout::kRowCount; ++r) {
+        const bool shown = r < rows;
+        m_names[r]->setVisible(shown);
+        m_numbers[r]->setVisible(shown);
+        m_bits[r]->setVisible(shown);
+    }
+    const int bytes = DescriptorLayout::byteCount(sizeCode);
+    for (int i = 0; i < DescriptorLayout::kByteEdits; ++i) {
+        m_values[i]->setVisible(i < bytes);
+        m_byteLabels[i]->setVisible(i < bytes);
+    }
+}
+
+DescriptorAnswer Tles2_form::answer() const
+{
+    DescriptorAnswer answer;
+    answer.sizeIndex = chosenSize();
+    for (int r = 0; r < DescriptorLayout::kRowCount; ++r) {
+        answer.names[r] = m_names[r]->currentText();
+        answer.numbers[r] = m_numbers[r]->currentText();
+        answer.bits[r] = m_bits[r]->text();
+    }
+    for (int i = 0; i < DescriptorLayout::kByteEdits; ++i)
+        answer.values[i] = m_values[i]->text();
+    return answer;
+}
+
+void Tles2_form::Button1Click()
+{
+    if (m_ready->text() == DescriptorExercise::kExitCaption) {
+        close();
+        return;
+    }
+    m_ready->setText(DescriptorExercise::kExitCaption);
+    m_ready->setGeometry(m_ready->x(), kReadyTop + kReadyHeight / 2, m_ready->width(), kReadyHeight / 2);
+    m_next->show();
+    const DescriptorExercise::Verdict verdict = m_exercise.check(answer());
+    m_allTasks->setText(QString::number(m_exercise.tasksGiven()));
+    Messages::information(this, verdict.message);
+    m_rightTasks->setText(QString::number(m_exercise.tasksRight()));
+}
+
+void Tles2_form::b_nextClick()
+{
+    m_ready->setText(DescriptorExercise::kReadyCaption);
+    m_ready->setGeometry(m_ready->x(), kReadyTop, m_ready->width(), kReadyHeight);
+    m_next->hide();
+    LoadDescriptorTask();
+}
+
+void Tles2_form::FormClose()
+{
+    m_exercise.close();
+}
+
+void Tles2_form::done(int result)
+{
+    // Every way out (title-bar close, "Выход") passes here.
+    Guard::run(this, [this] { FormClose(); });
+    QDialog::done(result);
+}
+
+void Tles2_form::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

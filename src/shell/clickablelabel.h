@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QLabel>
+
+// A menu entry drawn as a label: hand pointer and bold font; bold and
+// underlined while the pointer moves over it, bold only once it leaves.
+// A heading (no action) is bold, with the ordinary pointer and no hover effect.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    enum Kind { Entry, Heading };
+
+    ClickableLabel(const QString &name, const QString &caption, QWidget *parent, Kind kind = Entry);
+
+    bool isEntry() const { return m_kind == Entry; }
+    bool isUnderlined() const { return font().underline(); }
+
+Q_SIGNALS:
+    // Press and release of the left button on the label.
+    void clicked();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    void setUnderlined(bool underlined);
+
+    Kind m_kind;
+    bool m_pressed = false;
+};
+
+// The font of the menu labels: bold, in the menus' pixel size.
+QFont menuLabelFont();

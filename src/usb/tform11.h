@@ -1,0 +1,60 @@
+#pragma once
+
+#include "usb/usbexercise.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+struct StudentRecord;
+
+// The USB packet exercise: the student types the token and data packet fields
+// in binary over the packet picture; "ГОТОВО" checks them. Created for each
+// opening; a missing task file or picture throws from the constructor.
+class TForm11 : public QDialog {
+    Q_OBJECT
+public:
+    static QString packetPicture() { return QStringLiteral("test1.jpg"); }
+    static QString errorPicture() { return QStringLiteral("error1.jpg"); }
+
+    explicit TForm11(StudentRecord &record, QWidget *parent = nullptr);
+
+    const UsbExercise &exercise() const { return m_exercise; }
+    // The picture file Image1 shows.
+    QString pictureFile() const { return m_pictureFile; }
+
+    void FormCreate();
+    void LoadUsbTask();
+    void Ready_btnClick();
+    void b_nextClick();
+    void FormClose();
+
+    void done(int result) override;
+
+private:
+    void setPicture(const QString &file);
+    void setAnswerReadOnly(bool readOnly);
+    QList<QLineEdit *> answerEdits() const;
+
+    UsbExercise m_exercise;
+    QString m_pictureFile;
+
+    QGroupBox *GroupBox1;
+    QLabel *Question_label;
+    QLabel *Image1;
+    QLineEdit *edit_pid;
+    QLineEdit *edit_addr;
+    QLineEdit *edit_endp;
+    QLineEdit *edit_piddat;
+    QLineEdit *edit_data;
+    QPushButton *Ready_btn;
+    QPushButton *b_next;
+    QWidget *Panel1;
+    QLabel *Label1;
+    QLineEdit *e_all_les;
+    QLabel *Label2;
+    QLineEdit *e_r_les;
+};

@@ -1,0 +1,90 @@
+#include "shell/startup.h"
+#include "shell/windowset.h"
+
+#include "platform/contenterror.h"
+#include "platform/guard.h"
+#include "testutil.h"
+#include "viewers/tfexamquest.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+// Handlers run under the guard: a fault in course content shows the default
+// error box and abandons the rest of the handler; the program goes on.
+class HandlerGuardTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void missingFileAbandonsHandler();
+    void handlerRunningToItsEnd();
+    void connectedHandler();
+    void creationHandlerOfStandingWindow();
+};
+
+void HandlerGuardTest::missingFileAbandonsHandler()
+{
+    TestUtil::ModalAnswerer answerer;
+    QStringList steps;
+    const bool finished = Guard::run(nullptr, [&] {
+        steps.append("before");
+        throw ContentError::missingFile(QStringLiteral("isa\\discr\\none.txt"));
+        steps.append("after");
+    });
+    QVERIFY(!finished);
+    QCOMPARE(steps, QStringList{"before"});
+    QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Cannot open file isa\\discr\\none.txt")});
+    QCOMPARE(answerer.icons(), QList<QMessageBox::Icon>{QMessageBox::Critical});
+}
+
+void HandlerGuardTest::handlerRunningToItsEnd()
+{
+    TestUtil::ModalAnswerer answerer;
+    int steps = 0;
+    QVERIFY(Guard::run(nullptr, [&] { ++steps; }));
+    QCOMPARE(steps, 1);
+    QCOMPARE(answerer.count(), 0);
+}
+
+void HandlerGuardTest::connectedHandler()
+{
+    // a window handler connected through the guard; the second click runs again
+    class Window : public QWidget {
+    public:
+        Window()
+        {
+            button = new QPushButton(this);
+            Guard::connect(button, &QPushButton::clicked, this, &Window::ButtonClick);
+        }
+        void ButtonClick()
+        {
+            ++started;
+            throw ContentError::missingFile(QStringLiteral("pci\\none.txt"));
+        }
+        QPushButton *button;
+        int started = 0;
+    } window;
+    TestUtil::ModalAnswerer answerer;
+    window.button->click();
+    window.button->click();
+    QCOMPARE(window.started, 2);
+    QCOMPARE(answerer.texts(), (QStringList{QStringLiteral("Cannot open file pci\\none.txt"),
+                                            QStringLiteral("Cannot open file pci\\none.txt")}));
+}
+
+void HandlerGuardTest::creationHandlerOfStandingWindow()
+{
+    // start-up goes on when a creation handler fails
+    TestUtil::WorkingFolder folder;
+    QDir(folder.path()).mkpath("exam/exam.txt");
+    TestUtil::ModalAnswerer answerer;
+    QWidget *main = createWindowSet();
+    QVERIFY(main);
+    QCOMPARE(standingWindows().size(), 31);
+    QCOMPARE(answerer.texts().filter("exam"), QStringList{QStringLiteral("Cannot open file exam\\exam.txt")});
+    auto *memo = TestUtil::child<QPlainTextEdit>(static_cast<QWidget *>(FExamQuest), "QuestMemo");
+    QCOMPARE(memo->toPlainText(), QString());
+}
+
+QTEST_MAIN(HandlerGuardTest)
+#include "tst_handlerguard.moc"

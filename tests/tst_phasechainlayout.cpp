@@ -1,0 +1,318 @@
+#include "scsi/phasechainlayout.h"
+#include "scsi/phaseexercise.h"
+#include "scsi/tfmdlg1.h"
+#include "testutil.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <algorithm>
+
+namespace {
+
+using Kind = ChainPrimitive::Kind;
+
+QList<ChainPrimitive> ofKind(const QList<ChainPrimitive> &all, Kind kind)
+{
+    QList<ChainPrimitive> out;
+    for (const ChainPrimitive &p : all) {
+        if (p.kind == kind)
+            out.append(p);
+    }
+    return out;
+}
+
+QList<PhaseStep> chain(int count, quint16 mask = 0)
+{
+    QList<PhaseStep> steps;
+    for (int i = 0; i < count; ++i)
+        steps.append({i % 10, mask});
+    return steps;
+}
+
+QList<QLine> lines(const QList<ChainPrimitive> &all)
+{
+    QList<QLine> out;
+    for (const ChainPrimitive &p : ofKind(all, ChainPrimitive::Line))
+        out.append(QLine(p.p1, p.p2));
+    return out;
+}
+
+// Whether an arc (start, span in 1/16 degree) passes the given angle in degrees.
+bool passes(const ChainPrimitive &arc, double degrees)
+{
+    double from = arc.startAngle16 / 16.0;
+    double offset = degrees - from;
+    while (offset < 0)
+        offset += 360;
+    while (offset >= 360)
+        offset -= 360;
+    return offset <= arc.spanAngle16 / 16.0;
+}
+
+bool dark(const QImage &image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) < 128;
+}
+
+} // namespace
+
+class PhaseChainLayoutTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void firstCircle();
+    void arrowBetweenCircles();
+    void signalLabels();
+    void rowChangeAtEighthPhase();
+    void connectorArcs();
+    void thirdRow();
+    void parametersScaleTheChain();
+    void paintsPrimitives();
+    void parametersDialog();
+    void parametersDialogExitDoesNotCopy();
+    void benchmark();
+};
+
+void PhaseChainLayoutTest::firstCircle()
+{
+    const auto all = PhaseChainLayout::layout({{1, 0}}, ChainParameters{});
+    QCOMPARE(ofKind(all, ChainPrimitive::Circle).size(), 1);
+    QCOMPARE(ofKind(all, ChainPrimitive::Circle)[0].rect, QRect(50, 5, 40, 40));
+    const auto texts = ofKind(all, ChainPrimitive::Text);
+    QCOMPARE(texts.size(), 1);
+    QCOMPARE(texts[0].text, QStringLiteral("AR"));
+    QCOMPARE(texts[0].pos, QPoint(60, 18));
+    QCOMPARE(texts[0].fontSize, 8);
+    QCOMPARE(texts[0].role, ChainPrimitive::Abbreviation);
+    QVERIFY(ofKind(all, ChainPrimitive::Line).isEmpty());
+    QVERIFY(ofKind(all, ChainPrimitive::Arc).isEmpty());
+}
+
+void PhaseChainLayoutTest::arrowBetweenCircles()
+{
+    const auto all = PhaseChainLayout::layout(chain(3), ChainParameters{});
+    const auto circles = ofKind(all, ChainPrimitive::Circle);
+    QCOMPARE(circles.size(), 3);
+    QCOMPARE(circles[1].rect, QRect(155, 5, 40, 40));
+    QCOMPARE(circles[2].rect, QRect(260, 5, 40, 40));
+    QCOMPARE(lines(all), QList<QLine>({QLine(90, 25, 155, 25), QLine(155, 25, 145, 15), QLine(155, 25, 145, 35),
+                                       QLine(195, 25, 260, 25), QLine(260, 25, 250, 15), QLine(260, 25, 250, 35)}));
+    QCOMPARE(ofKind(all, ChainPrimitive::Text)[2].pos, QPoint(270, 18));
+    QCOMPARE(ofKind(all, ChainPrimitive::Text)[2].text, QStringLiteral("SE"));
+}
+
+void PhaseChainLayoutTest::signalLabels()
+{
+    // BSY, MSG, DB on the second circle.
+    const auto all = PhaseChainLayout::layout({{0, 0}, {8, 1 | 32 | 256}}, ChainParameters{});
+    QList<ChainPrimitive> labels;
+    for (const ChainPrimitive &p : ofKind(all, ChainPrimitive::Text)) {
+        if (p.role == ChainPrimitive::SignalLabel)
+            labels.append(p);
+    }
+    QCOMPARE(labels.size(), 3);
+    QCOMPARE(labels[0].text, QStringLiteral("#BSY"));
+    QCOMPARE(labels[0].pos, QPoint(195, 1));
+    QCOMPARE(labels[1].text, QStringLiteral("#MSG"));
+    QCOMPARE(labels[1].pos, QPoint(195, 13));
+    QCOMPARE(labels[2].text, QStringLiteral("#DBxPx"));
+    QCOMPARE(labels[2].pos, QPoint(195, 25));
+    QCOMPARE(labels[2].fontSize, 6);
+}
+
+void PhaseChainLayoutTest::rowChangeAtEighthPhase()
+{
+    const ChainParameters p;
+    QVERIFY(ofKind(PhaseChainLayout::layout(chain(7), p), ChainPrimitive::Arc).isEmpty());
+    PhaseChainLayout::Cursor cursor;
+    const QList<PhaseStep> steps = chain(8);
+    for (int i = 0; i < 7; ++i)
+        PhaseChainLayout::layoutStep(i, steps[i], cursor, p);
+    QCOMPARE(cursor.column, 7);
+    const auto eighth = PhaseChainLayout::layoutStep(7, steps[7], cursor, p);
+    QCOMPARE(cursor.column, 1);
+    QCOMPARE(cursor.rowOffset, 105);
+    QCOMPARE(cursor.drawn, 8);
+    QCOMPARE(ofKind(eighth, ChainPrimitive::Circle)[0].rect, QRect(50, 110, 40, 40));
+    QCOMPARE(ofKind(eighth, ChainPrimitive::Text)[0].pos, QPoint(60, 123));
+    // Straight part of the connector and the arrowhead into the new row; no arrow from a previous column.
+    QCOMPARE(lines(eighth), QList<QLine>({QLine(720, 105, 50, 105), QLine(50, 130, 40, 120), QLine(50, 130, 40, 140)}));
+    QCOMPARE(ofKind(eighth, ChainPrimitive::Arc).size(), 2);
+}
+
+void PhaseChainLayoutTest::connectorArcs()
+{
+    const auto arcs = ofKind(PhaseChainLayout::layout(chain(8), ChainParameters{}), ChainPrimitive::Arc);
+    QCOMPARE(arcs.size(), 2);
+    const ChainPrimitive &right = arcs[0];
+    QCOMPARE(right.rect, QRect(680, 25, 100, 80));
+    QCOMPARE(right.p1, QPoint(720, 105));
+    QCOMPARE(right.p2, QPoint(720, 25));
+    // The ray through (720, 105) from the centre (730, 65): atan2(1, −0.2) below the centre.
+    QCOMPARE(right.startAngle16, -1621);
+    QCOMPARE(right.spanAngle16, 3242);
+    QVERIFY(passes(right, 0));    // bends on the right
+    QVERIFY(!passes(right, 180)); // not on the left
+    const ChainPrimitive &left = arcs[1];
+    QCOMPARE(left.rect, QRect(5, 105, 85, 25));
+    QCOMPARE(left.p1, QPoint(50, 105));
+    QCOMPARE(left.p2, QPoint(50, 130));
+    QVERIFY(passes(left, 180));
+    QVERIFY(!passes(left, 0));
+    QVERIFY(left.spanAngle16 > 180 * 16 && left.spanAngle16 < 190 * 16);
+}
+
+void PhaseChainLayoutTest::thirdRow()
+{
+    const auto circles = ofKind(PhaseChainLayout::layout(chain(21), ChainParameters{}), ChainPrimitive::Circle);
+    QCOMPARE(circles.size(), 21);
+    QCOMPARE(circles[13].rect, QRect(680, 110, 40, 40));
+    QCOMPARE(circles[14].rect, QRect(50, 215, 40, 40));
+    QCOMPARE(circles[20].rect, QRect(680, 215, 40, 40));
+    const auto arcs = ofKind(PhaseChainLayout::layout(chain(15), ChainParameters{}), ChainPrimitive::Arc);
+    QCOMPARE(arcs.size(), 4);
+    QCOMPARE(arcs[2].rect, QRect(680, 130, 100, 80));
+    QCOMPARE(arcs[3].rect, QRect(5, 210, 85, 25));
+}
+
+void PhaseChainLayoutTest::parametersScaleTheChain()
+{
+    const ChainParameters p{100, 60, 4}; // G, D, A
+    const auto all = PhaseChainLayout::layout(chain(8), p);
+    const auto circles = ofKind(all, ChainPrimitive::Circle);
+    QCOMPARE(circles[1].rect, QRect(210, 5, 60, 60));
+    QCOMPARE(circles[7].rect, QRect(50, 165, 60, 60));
+    const auto l = lines(all);
+    QCOMPARE(l[0], QLine(110, 35, 210, 35));
+    QCOMPARE(l[1], QLine(210, 35, 200, 31));
+    QCOMPARE(l[2], QLine(210, 35, 200, 39));
+    const auto texts = ofKind(all, ChainPrimitive::Text);
+    QCOMPARE(texts[1].pos, QPoint(50 + 30 - 10 + 160, 5 + 30 - 7));
+    for (const ChainPrimitive &t : texts)
+        QCOMPARE(t.fontSize, 8);
+}
+
+void PhaseChainLayoutTest::paintsPrimitives()
+{
+    QImage image(780, 311, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        PhaseChainLayout::paint(painter, PhaseChainLayout::layout(chain(8, 1), ChainParameters{}), QColor(240, 240, 240));
+    }
+    if (!qEnvironmentVariableIsEmpty("SHINO_SCREENSHOTS"))
+        image.save(qEnvironmentVariable("SHINO_SCREENSHOTS") + QStringLiteral("/chain8.png"));
+    QCOMPARE(QColor(image.pixel(70, 35)), QColor(0, 128, 0)); // inside the first circle
+    QCOMPARE(QColor(image.pixel(56, 130)), QColor(0, 128, 0)); // the eighth circle in row 2
+    QVERIFY(dark(image, 120, 25));                            // the arrow between circles 1 and 2
+    QVERIFY(dark(image, 400, 105));                           // the straight part of the connector
+    QVERIFY(dark(image, 5, 117));                             // left bend
+    QVERIFY(!dark(image, 89, 117));                           // the left bend is open on its right
+    QVERIFY(dark(image, 730, 26));                            // top of the right bend
+    QVERIFY(!dark(image, 681, 65));                           // the right bend is open on its left
+}
+
+void PhaseChainLayoutTest::parametersDialog()
+{
+    StudentRecord record;
+    PhaseExercise exercise(record);
+    TFMDlg1 dialog(exercise);
+    QCOMPARE(dialog.objectName(), QStringLiteral("FMDlg1"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Параметры"));
+    auto *circle = TestUtil::child<QSpinBox>(&dialog, QStringLiteral("E_circle"));
+    auto *font = TestUtil::child<QSpinBox>(&dialog, QStringLiteral("E_font"));
+    auto *string = TestUtil::child<QSpinBox>(&dialog, QStringLiteral("E_string"));
+    auto *dist = TestUtil::child<QSpinBox>(&dialog, QStringLiteral("E_dist"));
+    QCOMPARE(circle->minimum(), 10);
+    QCOMPARE(circle->maximum(), 100);
+    QCOMPARE(circle->singleStep(), 5);
+    QCOMPARE(font->minimum(), 5);
+    QCOMPARE(font->maximum(), 20);
+    QCOMPARE(string->minimum(), 0);
+    QCOMPARE(string->maximum(), 30);
+    QCOMPARE(dist->minimum(), 10);
+    QCOMPARE(dist->maximum(), 200);
+    QCOMPARE(circle->value(), 40);
+    QCOMPARE(font->value(), 8);
+    QCOMPARE(string->value(), 10);
+    QCOMPARE(dist->value(), 65);
+    QCOMPARE(TestUtil::child<QWidget>(&dialog, QStringLiteral("Preview1"))->size(), QSize(200, 200));
+
+    circle->stepUp();
+    QCOMPARE(circle->value(), 45);
+    circle->setValue(60);
+    font->setValue(14);
+    string->setValue(4);
+    dist->setValue(100);
+    QCOMPARE(dialog.workingParameters(), (ChainParameters{100, 60, 4}));
+    QCOMPARE(dialog.previewFontSize(), 14);
+    QCOMPARE(exercise.parameters(), ChainParameters{}); // nothing applied yet
+
+    int applied = 0;
+    connect(&dialog, &TFMDlg1::applied, this, [&] { ++applied; });
+    auto *apply = TestUtil::child<QPushButton>(&dialog, QStringLiteral("Button1"));
+    QCOMPARE(apply->text(), QStringLiteral("Применить"));
+    apply->click();
+    QCOMPARE(applied, 1);
+    QCOMPARE(exercise.parameters(), (ChainParameters{100, 60, 4}));
+    // The chain follows; its fonts stay 8 and 6 whatever the preview used.
+    exercise.addStep({0, 1});
+    exercise.addStep({1, 1});
+    const auto all = PhaseChainLayout::layout(exercise.steps(), exercise.parameters());
+    QCOMPARE(ofKind(all, ChainPrimitive::Circle)[1].rect, QRect(210, 5, 60, 60));
+    for (const ChainPrimitive &t : ofKind(all, ChainPrimitive::Text))
+        QCOMPARE(t.fontSize, t.role == ChainPrimitive::Abbreviation ? 8 : 6);
+
+    // Shown again: the working values come from the exercise, the font size back to 8.
+    dialog.show();
+    QCOMPARE(font->value(), 8);
+    QCOMPARE(circle->value(), 60);
+    QCOMPARE(dist->value(), 100);
+    TestUtil::saveScreenshot(&dialog, QStringLiteral("FMDlg1"));
+    dialog.hide();
+}
+
+void PhaseChainLayoutTest::parametersDialogExitDoesNotCopy()
+{
+    StudentRecord record;
+    PhaseExercise exercise(record);
+    TFMDlg1 dialog(exercise);
+    dialog.show();
+    TestUtil::child<QSpinBox>(&dialog, QStringLiteral("E_circle"))->setValue(90);
+    auto *exit = TestUtil::child<QPushButton>(&dialog, QStringLiteral("Button_exit1"));
+    QCOMPARE(exit->text(), QStringLiteral("ВЫХОД"));
+    exit->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(exercise.parameters(), ChainParameters{});
+}
+
+void PhaseChainLayoutTest::benchmark()
+{
+    const QList<PhaseStep> steps = chain(21, 511);
+    const ChainParameters p;
+    QImage image(780, 311, QImage::Format_ARGB32_Premultiplied);
+    const auto once = [&] {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PhaseChainLayout::paint(painter, PhaseChainLayout::layout(steps, p), QColor(240, 240, 240));
+    };
+    once(); // glyph caches
+    QList<qint64> times;
+    for (int i = 0; i < 100; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        once();
+        times.append(timer.nsecsElapsed());
+    }
+    std::sort(times.begin(), times.end());
+    const double medianMs = times[50] / 1e6;
+    qInfo("21-phase chain, layout + paint 780x311: median %.3f ms, min %.3f ms, max %.3f ms", medianMs,
+          times.first() / 1e6, times.last() / 1e6);
+    QVERIFY2(medianMs < 2.0, qPrintable(QString::number(medianMs)));
+}
+
+QTEST_MAIN(PhaseChainLayoutTest)
+#include "tst_phasechainlayout.moc"

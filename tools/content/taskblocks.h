@@ -1,0 +1,57 @@
+#pragma once
+
+#include "sourceerror.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <optional>
+
+// The common frame of the task sources (.phases, .cdb, .usbtasks):
+//
+//   === task            (starts a task; the rest of the line is a free label)
+//   text lines          (joined with a space into one paragraph)
+//   ---
+//   answer lines        (up to the next "===" line)
+//
+// Blank lines and comment lines (first non-blank character '#') are ignored
+// everywhere.
+struct SourceLine {
+    int line = 0;
+    QString text; // trimmed
+};
+
+struct TaskBlock {
+    int number = 0; // from 1, in file order
+    int line = 0;   // the "===" line
+    QList<SourceLine> textLines;
+    QList<SourceLine> answerLines;
+
+    // "task N: " for messages.
+    QString prefix() const;
+};
+
+namespace TaskBlocks {
+
+Built<QList<TaskBlock>> parse(const QByteArray &source, const QString &fileName);
+
+// The task text in Windows-1251, its lines joined with one space; reports a
+// character without a Windows-1251 form (with its line) or a text longer than
+// maxBytes.
+std::optional<QByteArray> encodeText(const TaskBlock &task, int maxBytes, const QString &fileName,
+                                     SourceReport &report);
+
+// Writes a zero-terminated text into a record field (the rest of the field stays zero).
+void putText(QByteArray &record, int offset, const QByteArray &text);
+
+// Splits "key: value" answer lines; reports malformed lines, unknown and repeated keys.
+// Returns the values by key with the line each was written on.
+struct Field {
+    int line = 0;
+    QString value;
+};
+QMap<QString, Field> fields(const TaskBlock &task, const QStringList &knownKeys, const QString &fileName,
+                            SourceReport &report);
+
+} // namespace TaskBlocks
