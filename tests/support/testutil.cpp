@@ -42,10 +42,21 @@ void ModalAnswerer::clear()
 
 void ModalAnswerer::poll()
 {
+    // A dialog that was closed and is shown again later (a reused standing
+    // dialog) counts as a new showing; one still open under another is not.
+    m_seen.removeIf([](const QPointer<QWidget> &seen) { return !seen || !seen->isVisible(); });
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal || m_seen.contains(QPointer<QWidget>(modal)))
         return;
-    m_seen.append(modal);
+    QPointer<QWidget> guard(modal);
+    m_seen.append(guard);
+    answer(modal);
+    if (guard && !guard->isVisible())
+        m_seen.removeAll(guard);
+}
+
+void ModalAnswerer::answer(QWidget *modal)
+{
     m_names.append(modal->objectName());
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         m_texts.append(box->text());

@@ -45,6 +45,7 @@ public:
 
 private:
     void poll();
+    void answer(QWidget *modal);
 
     Handler m_handler;
     QTimer m_timer;
