@@ -13,13 +13,11 @@
 namespace TestUtil {
 
 // A child found by objectName; fails the test loudly when it is missing.
-template <typename T>
-T *child(QObject *parent, const QString &name)
+template <typename T> T *child(QObject *parent, const QString &name)
 {
     T *found = parent ? parent->findChild<T *>(name) : nullptr;
     if (!found)
-        qFatal("child '%s' of '%s' not found", qPrintable(name),
-               parent ? qPrintable(parent->objectName()) : "(null)");
+        qFatal("child '%s' of '%s' not found", qPrintable(name), parent ? qPrintable(parent->objectName()) : "(null)");
     return found;
 }
 

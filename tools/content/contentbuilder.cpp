@@ -14,7 +14,11 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QThread>
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace ContentBuilder {
 
@@ -253,12 +257,60 @@ Built<QByteArray> buildFile(const Source &source)
     }
 }
 
+namespace {
+
+// One source whose output is out of date (or any source when checking).
+struct Job {
+    const Source *source = nullptr;
+    QString outputPath;
+    Built<QByteArray> built;
+};
+
+bool isHelpCompile(const Job &job, const Options &options)
+{
+    return job.source->kind == Kind::Help && !options.checkOnly;
+}
+
+// Makes the output bytes of every job (copies are made while writing). Help
+// folders are compiled by chmcmd in worker threads meanwhile, since that is
+// where a full build spends its time.
+void buildJobs(std::vector<Job> &jobs, const Options &options)
+{
+    std::vector<size_t> helpJobs;
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        if (isHelpCompile(jobs[i], options))
+            helpJobs.push_back(i);
+    }
+    std::atomic<size_t> next{0};
+    auto compileHelp = [&]() {
+        for (size_t i; (i = next++) < helpJobs.size();)
+            jobs[helpJobs[i]].built = HelpCompiler::compile(jobs[helpJobs[i]].source->path);
+    };
+    std::vector<std::thread> workers;
+    const int threads = helpJobs.empty() ? 0 : qBound(1, QThread::idealThreadCount(), 4);
+    for (int t = 0; t < threads; ++t)
+        workers.emplace_back(compileHelp);
+    for (Job &job : jobs) {
+        if (isHelpCompile(job, options) || job.source->kind == Kind::Copy)
+            continue;
+        if (job.source->kind == Kind::Help)
+            job.built.report = HelpCompiler::readFolder(job.source->path).report;
+        else
+            job.built = buildFile(*job.source);
+    }
+    for (std::thread &worker : workers)
+        worker.join();
+}
+
+} // namespace
+
 SourceReport run(const QString &contentFolder, const QString &packageFolder, const Options &options, Summary *summary)
 {
     Summary counts;
     const Built<QList<Source>> sources = collect(contentFolder);
     SourceReport report = sources.report;
     const QDir package(packageFolder);
+    std::vector<Job> jobs;
     for (const Source &source : sources.value) {
         ++counts.sources;
         const QString outputPath = package.filePath(source.output);
@@ -272,29 +324,27 @@ SourceReport run(const QString &contentFolder, const QString &packageFolder, con
                 continue;
             }
         }
+        jobs.push_back(Job{&source, outputPath, {}});
+    }
+    buildJobs(jobs, options);
 
-        SourceReport step;
+    for (Job &job : jobs) {
+        const Source &source = *job.source;
+        SourceReport &step = job.built.report;
         QString error;
         bool written = false;
-        if (source.kind == Kind::Copy) {
-            if (!options.checkOnly) {
-                if (copyAtomically(source.path, outputPath, &error))
-                    written = true;
-                else
-                    step.error(source.path, 0, QStringLiteral("cannot copy to %1: %2").arg(outputPath, error));
-            }
-        } else if (source.kind == Kind::Help && options.checkOnly) {
-            step = HelpCompiler::readFolder(source.path).report;
-        } else {
-            const Built<QByteArray> built =
-                source.kind == Kind::Help ? HelpCompiler::compile(source.path) : buildFile(source);
-            step = built.report;
-            if (built.ok() && !options.checkOnly) {
-                if (writeAtomically(outputPath, built.value, &error))
-                    written = true;
-                else
-                    step.error(source.path, 0, QStringLiteral("cannot write %1: %2").arg(outputPath, error));
-            }
+        if (options.checkOnly) {
+            // nothing is written
+        } else if (source.kind == Kind::Copy) {
+            if (copyAtomically(source.path, job.outputPath, &error))
+                written = true;
+            else
+                step.error(source.path, 0, QStringLiteral("cannot copy to %1: %2").arg(job.outputPath, error));
+        } else if (step.ok()) {
+            if (writeAtomically(job.outputPath, job.built.value, &error))
+                written = true;
+            else
+                step.error(source.path, 0, QStringLiteral("cannot write %1: %2").arg(job.outputPath, error));
         }
         // Messages of a source in line order, whichever check found them.
         std::stable_sort(step.errors.begin(), step.errors.end(), [](const SourceError &a, const SourceError &b) {

@@ -164,6 +164,8 @@ void checkTargets(const Contents &contents, const QList<IndexEntry> &index, cons
                   const QString &indexFile, const QStringList &files, const PageReader &reader, SourceReport &report)
 {
     QMap<QString, QByteArray> pages; // read once each
+    // A missing page is reported once per list, naming every line that wants it.
+    QMap<std::pair<QString, QString>, qsizetype> missing;
     auto check = [&](const QString &fileName, int line, const QString &target) {
         const QString page = target.section(QLatin1Char('#'), 0, 0);
         const QString anchor = target.contains(QLatin1Char('#')) ? target.section(QLatin1Char('#'), 1) : QString();
@@ -173,6 +175,16 @@ void checkTargets(const Contents &contents, const QList<IndexEntry> &index, cons
             return;
         }
         if (!files.contains(page)) {
+            const std::pair<QString, QString> key(fileName, page);
+            if (missing.contains(key)) {
+                SourceError &first = report.errors[missing[key]];
+                first.what +=
+                    (first.what.contains(QStringLiteral("; also on line")) ? QStringLiteral(", ")
+                                                                           : QStringLiteral("; also on line ")) +
+                    QString::number(line);
+                return;
+            }
+            missing.insert(key, report.errors.size());
             QString hint;
             for (const QString &file : files) {
                 if (file.compare(page, Qt::CaseInsensitive) == 0)
@@ -367,7 +379,7 @@ Built<QByteArray> compile(const QString &folder)
     const QString output = QString::fromLocal8Bit(process.readAll());
     for (const QString &line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         if (line.startsWith(QStringLiteral("Warning:")))
-            report.warning(folder, 0, QStringLiteral("chmcmd: ") + line.trimmed());
+            report.warning(folder, 0, QStringLiteral("chmcmd: ") + line.mid(8).trimmed());
     }
     const QString compiledPath = target.filePath(QLatin1String(CompiledFile));
     if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 ||

@@ -83,9 +83,14 @@ Built<QImage> render(const PictureScript::Script &script)
             if (command.fill)
                 painter.fillRect(box, *command.fill);
             if (command.pen) {
-                painter.setPen(penOf(command, Qt::SquareCap));
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRect(outlineRect(command));
+                // Four bands inside the rectangle: crisp, exactly where the numbers say.
+                const int w = qMin(command.width, qMin(box.width(), box.height()) / 2 + 1);
+                painter.fillRect(QRect(box.left(), box.top(), box.width(), w), *command.pen);
+                painter.fillRect(QRect(box.left(), box.bottom() - w + 1, box.width(), w), *command.pen);
+                if (box.height() > 2 * w) {
+                    painter.fillRect(QRect(box.left(), box.top() + w, w, box.height() - 2 * w), *command.pen);
+                    painter.fillRect(QRect(box.right() - w + 1, box.top() + w, w, box.height() - 2 * w), *command.pen);
+                }
             }
             break;
         case Command::Ellipse:
