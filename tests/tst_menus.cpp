@@ -145,6 +145,7 @@ void MenusTest::captions()
     QFETCH(QString, control);
     QFETCH(QString, caption);
     QWidget *menu = TestUtil::topLevel(window);
+    showOnly(menu);
     QWidget *entry = TestUtil::child<QWidget>(menu, control);
     if (auto *label = qobject_cast<QLabel *>(entry)) {
         QCOMPARE(label->text(), caption);
@@ -199,6 +200,7 @@ void MenusTest::textbookInScreenOrder()
                                "Label23", "Label24", "Label25", "Label26", "Label27", "Label28", "Label29", "Label30",
                                "Label31", "Label32", "Label33", "Label34", "Label2",  "Label7"};
     QWidget *textbook = TestUtil::topLevel("FPosobie");
+    showOnly(textbook);
     int previousBottom = -1;
     for (const QString &name : order) {
         QWidget *label = TestUtil::child<QWidget>(textbook, name);

@@ -8,6 +8,8 @@
 #include "usb/tmain_formusb.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +69,7 @@ void verifyCentred(QWidget *window)
     auto *label2 = TestUtil::child<QLabel>(window, "Label2");
     QWidget *client = label1->parentWidget();
     const int centre = client->width() / 2;
+    QVERIFY(label1->x() >= 0 && label1->geometry().right() < client->width());
     QVERIFY(qAbs(label1->geometry().center().x() - centre) <= 1);
     QVERIFY(qAbs(label2->geometry().center().x() - centre) <= 1);
     const int blockHeight =
@@ -105,6 +108,9 @@ private Q_SLOTS:
     void layoutOnResize();
     void missingContentKeepsWindow_data();
     void missingContentKeepsWindow();
+    void faultyQuestionFile();
+    void exercisesHideMainWindow_data();
+    void exercisesHideMainWindow();
     void closing();
 };
 
@@ -159,7 +165,8 @@ void TrainerMainTest::scsiWindow()
              (QStringList{"bb_about=О программе", "bb_scsi=Справочник", "bb_def=Порядок работы ", "bb_back=НАЗАД"}));
     QCOMPARE(buttons(TestUtil::child<QWidget>(&main, "Panel_les")),
              (QStringList{"bb_les1=Задание 1", "bb_les2=Задание 2", "bb_back1=НАЗАД"}));
-    auto *menu = TestUtil::child<QMenuBar>(&main, "MMenu1");
+    auto *menu = main.menuBar();
+    QCOMPARE(TestUtil::child<QMenuBar>(&main, "MMenu1"), menu);
     QStringList titles;
     for (QAction *action : menu->actions())
         titles << action->text();
@@ -187,7 +194,8 @@ void TrainerMainTest::usbWindow()
     QCOMPARE(buttons(TestUtil::child<QWidget>(&main, "Panel_inf")),
              (QStringList{"bb_about=О программе", "bb_usb=Справочник", "bb_def=Порядок работы", "bb_back=НАЗАД"}));
     QCOMPARE(buttons(TestUtil::child<QWidget>(&main, "Panel_les")), (QStringList{"bb_les1=Задание", "bb_back1=НАЗАД"}));
-    auto *menu = TestUtil::child<QMenuBar>(&main, "MMenu1");
+    auto *menu = main.menuBar();
+    QCOMPARE(TestUtil::child<QMenuBar>(&main, "MMenu1"), menu);
     QCOMPARE(actionTexts(menu->actions()[0]->menu()),
              (QStringList{"m_reg=Регистрация", "m_stat=Статистика", "-", "m_exit=Выход"}));
     QCOMPARE(actionTexts(menu->actions()[1]->menu()), (QStringList{"m_les1=Задание", "-", "m_quest=Вопросы"}));
@@ -412,6 +420,7 @@ void TrainerMainTest::layoutOnResize()
     main.resize(200, 200); // refused below the minimum
     QTRY_COMPARE(main.size(), QSize(390, 450));
     verifyCentred(&main);
+    TestUtil::saveScreenshot(&main, QStringLiteral("scsi_main_minimum"));
 }
 
 void TrainerMainTest::missingContentKeepsWindow_data()
@@ -423,6 +432,10 @@ void TrainerMainTest::missingContentKeepsWindow_data()
                                     << "Cannot open file scsi\\quest\\scsi.txt";
     QTest::addRow("USB questions") << false << "m_quest"
                                    << "Cannot open file usb\\quest\\usb.txt";
+    QTest::addRow("SCSI task 1") << true << "m_les1"
+                                 << "Cannot open file scsi\\quest\\scsi_les1.dat";
+    QTest::addRow("SCSI task 2") << true << "m_les2"
+                                 << "Cannot open file scsi\\quest\\scsi_les2.dat";
     QTest::addRow("USB task picture") << false << "m_les1"
                                       << "Cannot open file test1.jpg";
 }
@@ -451,6 +464,83 @@ void TrainerMainTest::missingContentKeepsWindow()
     QVERIFY(main->isVisible());
     for (int i = 0; i < StudentRecord::kCounterCount; ++i)
         QCOMPARE(main->record().counters[size_t(i)], 0);
+}
+
+void TrainerMainTest::faultyQuestionFile()
+{
+    TestUtil::WorkingFolder folder;
+    folder.writeCp1251(QStringLiteral("scsi/quest/scsi.txt"), QStringLiteral("3\r\nВопрос\r\nОтвет\r\n\r\n"));
+    TMain_form main;
+    TestUtil::ModalAnswerer answerer;
+    TestUtil::child<QPushButton>(&main, "BitBtn1")->click();
+    QCOMPARE(answerer.modalNames(), QStringList{QStringLiteral("ErrorBox")});
+    QVERIFY2(answerer.texts().first().startsWith(QStringLiteral("Файл scsi\\quest\\scsi.txt: ")),
+             qPrintable(answerer.texts().first()));
+    QCOMPARE(main.record().value(StudentRecord::QuestionsAsked), 0);
+}
+
+void TrainerMainTest::exercisesHideMainWindow_data()
+{
+    QTest::addColumn<bool>("scsi");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("counter");
+    QTest::addColumn<int>("amount");
+    QTest::addRow("SCSI task 1") << true << "bb_les1"
+                                 << "Form1" << int(StudentRecord::Task1Attempts) << 1;
+    QTest::addRow("SCSI task 2") << true << "bb_les2"
+                                 << "les2_form" << int(StudentRecord::Task2Attempts) << 1;
+    QTest::addRow("SCSI questions") << true << "BitBtn1"
+                                    << "Quest_form" << int(StudentRecord::QuestionsAsked) << 5;
+    QTest::addRow("USB task") << false << "bb_les1"
+                              << "Form11" << int(StudentRecord::Task1Attempts) << 1;
+    QTest::addRow("USB questions") << false << "BitBtn1"
+                                   << "Quest_formusb" << int(StudentRecord::QuestionsAsked) << 5;
+}
+
+// On the package's own content: the main window is hidden while the window is open.
+void TrainerMainTest::exercisesHideMainWindow()
+{
+    QFETCH(bool, scsi);
+    QFETCH(QString, control);
+    QFETCH(QString, window);
+    QFETCH(int, counter);
+    QFETCH(int, amount);
+    const QString package = TestUtil::packageFolder();
+    if (package.isEmpty() || !QFileInfo::exists(package + QStringLiteral("/scsi/quest/scsi.txt")))
+        QSKIP("the package content is not built");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(package);
+    std::unique_ptr<TrainerMainWindow> main;
+    if (scsi)
+        main = std::make_unique<TMain_form>();
+    else
+        main = std::make_unique<TMain_formusb>();
+    {
+        TestUtil::ModalAnswerer answerer(greeting(QStringLiteral("Иванов")));
+        main->show();
+        QTRY_VERIFY(main->firstActivationDone());
+    }
+    if (control.startsWith(QLatin1String("bb_les")) && scsi)
+        TestUtil::child<QPushButton>(main.get(), "bb_les")->click();
+    bool hidden = false;
+    QString opened;
+    {
+        TestUtil::ModalAnswerer answerer([&](QWidget *modal) {
+            if (opened.isEmpty()) {
+                opened = modal->objectName();
+                hidden = !main->isVisible();
+                TestUtil::saveScreenshot(modal, QStringLiteral("opened_") + modal->objectName());
+            }
+            modal->close();
+        });
+        TestUtil::child<QPushButton>(main.get(), control)->click();
+    }
+    QDir::setCurrent(previous);
+    QCOMPARE(opened, window);
+    QVERIFY(hidden);
+    QVERIFY(main->isVisible());
+    QCOMPARE(main->record().counters[size_t(counter)], amount);
 }
 
 void TrainerMainTest::closing()

@@ -6,8 +6,10 @@
 #include "usb/usbexercise.h"
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -398,6 +400,12 @@ void UsbExerciseTest::binaryEntry()
     QCOMPARE(edit->text(), QStringLiteral("1"));
     QTest::keyClicks(edit, QStringLiteral("111111111"));
     QCOMPARE(edit->text(), QStringLiteral("1111111"));
+
+    auto *data = TestUtil::child<QLineEdit>(&form, "edit_data");
+    QGuiApplication::clipboard()->setText(QStringLiteral("1a0b1 x"));
+    data->setFocus();
+    QTest::keyClick(data, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(data->text(), QStringLiteral("101"));
 }
 
 void UsbExerciseTest::missingPictures_data()
@@ -506,6 +514,19 @@ void UsbExerciseTest::shippedPackageWindow()
         QVERIFY(!form.exercise().task().text.isEmpty());
         QCOMPARE(TestUtil::child<QLabel>(&form, "Image1")->pixmap().size(), QSize(553, 401));
         TestUtil::saveScreenshot(&form, QStringLiteral("usb_form11_package"));
+        // every shipped task text fits its label
+        auto *label = TestUtil::child<QLabel>(&form, "Question_label");
+        const QByteArray bytes = [] {
+            QFile file(QStringLiteral("usb/quest/usb_les.dat"));
+            file.open(QIODevice::ReadOnly);
+            return file.readAll();
+        }();
+        for (int i = 0; i < bytes.size() / UsbTaskRecord::kSize; ++i) {
+            const QString text = UsbTaskRecord::fromBytes(bytes.mid(i * UsbTaskRecord::kSize)).text;
+            const QRect needed =
+                label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
+            QVERIFY2(needed.height() <= label->height(), qPrintable(text));
+        }
         TestUtil::child<QLineEdit>(&form, "edit_pid")->setText(QStringLiteral("1111"));
         TestUtil::child<QPushButton>(&form, "Ready_btn")->click();
         QCOMPARE(form.pictureFile(), QStringLiteral("error1.jpg"));

@@ -3,16 +3,12 @@
 #include "platform/guard.h"
 #include "platform/helpengine.h"
 #include "scsi/tabout_form.h"
+#include "scsi/tform1.h"
+#include "scsi/tles2_form.h"
 #include "scsi/tquest_form.h"
 #include "scsi/treg_form.h"
 #include "scsi/tstat_form.h"
 #include "shell/windowset.h"
-
-#if __has_include("scsi/tform1.h") && __has_include("scsi/tles2_form.h")
-#include "scsi/tform1.h"
-#include "scsi/tles2_form.h"
-#define SHINO_HAVE_SCSI_TASKS 1
-#endif
 
 #include <QAction>
 #include <QMenu>
@@ -93,16 +89,12 @@ StatisticsDialog *TMain_form::statisticsDialog()
 
 void TMain_form::m_les1Click()
 {
-#ifdef SHINO_HAVE_SCSI_TASKS
     runModal<TForm1>();
-#endif
 }
 
 void TMain_form::m_les2Click()
 {
-#ifdef SHINO_HAVE_SCSI_TASKS
     runModal<Tles2_form>();
-#endif
 }
 
 void TMain_form::m_questClick()

@@ -34,8 +34,6 @@ TrainerMainWindow::TrainerMainWindow(const QString &name, const QString &title, 
     setMinimumSize(390, 450);
     resize(560, 500);
 
-    MMenu1 = new QMenuBar(this);
-    MMenu1->setObjectName(QStringLiteral("MMenu1"));
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("ClientArea"));
     QPalette palette = m_client->palette();
@@ -46,7 +44,6 @@ TrainerMainWindow::TrainerMainWindow(const QString &name, const QString &title, 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setMenuBar(MMenu1);
     layout->addWidget(m_client);
 
     Bevel1 = new QFrame(m_client);
@@ -57,7 +54,7 @@ TrainerMainWindow::TrainerMainWindow(const QString &name, const QString &title, 
     Label1 = new QLabel(QStringLiteral("Электронный учебник по интерфейсу"), m_client);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont font1 = Label1->font();
-    font1.setPointSize(15);
+    font1.setPointSize(12);
     font1.setBold(true);
     Label1->setFont(font1);
     Label1->adjustSize();
@@ -79,15 +76,15 @@ TrainerMainWindow::TrainerMainWindow(const QString &name, const QString &title, 
     Panel_les->setObjectName(QStringLiteral("Panel_les"));
     Panel_les->hide();
 
-    m_file = MMenu1->addMenu(QStringLiteral("Файл"));
+    m_file = new QMenu(QStringLiteral("Файл"), this);
     m_file->setObjectName(QStringLiteral("m_file"));
     m_reg = addAction(m_file, QStringLiteral("m_reg"), QStringLiteral("Регистрация"));
     m_stat = addAction(m_file, QStringLiteral("m_stat"), QStringLiteral("Статистика"));
     m_file->addSeparator();
     m_exit = addAction(m_file, QStringLiteral("m_exit"), QStringLiteral("Выход"));
-    m_tasks = MMenu1->addMenu(QStringLiteral("Задания"));
+    m_tasks = new QMenu(QStringLiteral("Задания"), this);
     m_tasks->setObjectName(QStringLiteral("m_tasks"));
-    m_help = MMenu1->addMenu(QStringLiteral("Помощь"));
+    m_help = new QMenu(QStringLiteral("Помощь"), this);
     m_help->setObjectName(QStringLiteral("m_help"));
 
     Guard::connect(m_reg, &QAction::triggered, this, &TrainerMainWindow::m_regClick);
@@ -152,8 +149,23 @@ bool TrainerMainWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// The menu bar is made at the first showing: creating one loads the style's
+// pictures, a cost the package's start-up need not pay for a hidden trainer.
+QMenuBar *TrainerMainWindow::menuBar()
+{
+    if (!MMenu1) {
+        MMenu1 = new QMenuBar(this);
+        MMenu1->setObjectName(QStringLiteral("MMenu1"));
+        for (QMenu *menu : {m_file, m_tasks, m_help})
+            MMenu1->addMenu(menu);
+        layout()->setMenuBar(MMenu1);
+    }
+    return MMenu1;
+}
+
 void TrainerMainWindow::showEvent(QShowEvent *event)
 {
+    menuBar();
     QWidget::showEvent(event);
     scheduleFirstActivation();
 }

@@ -26,6 +26,8 @@ class TrainerMainWindow : public QWidget {
 public:
     StudentRecord &record() { return m_record; }
     bool firstActivationDone() const { return m_firstActivationDone; }
+    // MMenu1, made on first use.
+    QMenuBar *menuBar();
 
     void FormCreate();
     void FormActivate();
@@ -76,7 +78,7 @@ protected:
     QWidget *Panel_but;
     QWidget *Panel_inf;
     QWidget *Panel_les;
-    QMenuBar *MMenu1;
+    QMenuBar *MMenu1 = nullptr;
     QMenu *m_file;
     QMenu *m_tasks;
     QMenu *m_help;

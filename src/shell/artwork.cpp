@@ -5,19 +5,14 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 namespace Artwork {
 
 namespace {
 
-QFont pixelFont(int pixels, bool bold = false, bool serif = false)
+QFont pixelFont(int pixels, bool bold = false)
 {
     QFont font;
-    if (serif) {
-        font.setFamily(QStringLiteral("DejaVu Serif"));
-        font.setStyleHint(QFont::Serif);
-    }
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
@@ -154,55 +149,50 @@ QPixmap titleScreen()
     QPixmap pixmap = blank(width, height);
     QPainter p(&pixmap);
 
+    // a vertical gradient is filled row by row, the cheapest kind of fill
     QLinearGradient sky(0, 0, 0, height);
-    sky.setColorAt(0, QColor(10, 31, 66));
-    sky.setColorAt(0.65, QColor(19, 57, 108));
+    sky.setColorAt(0, QColor(14, 40, 82));
+    sky.setColorAt(0.3, QColor(30, 72, 132));
+    sky.setColorAt(0.7, QColor(19, 57, 108));
     sky.setColorAt(1, QColor(12, 36, 72));
     p.fillRect(pixmap.rect(), sky);
 
-    QRadialGradient glow(QPointF(width / 2.0, 95), 300);
-    glow.setColorAt(0, QColor(70, 140, 220, 90));
-    glow.setColorAt(1, QColor(70, 140, 220, 0));
-    p.fillRect(pixmap.rect(), glow);
-
-    // faint board grid
-    p.setPen(QColor(150, 190, 255, 14));
-    for (int x = 0; x < width; x += 20)
-        p.drawLine(x, 0, x, height);
-    for (int y = 0; y < height; y += 20)
-        p.drawLine(0, y, width, y);
+    // faint board grid, from one tile
+    QPixmap tile(20, 20);
+    tile.fill(Qt::transparent);
+    {
+        QPainter t(&tile);
+        const QColor gridColour(150, 190, 255, 16);
+        t.fillRect(0, 0, 20, 1, gridColour);
+        t.fillRect(0, 1, 1, 19, gridColour);
+    }
+    p.fillRect(pixmap.rect(), QBrush(tile));
 
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
-    drawCentredText(p, QRect(0, 22, width, 18),
-                    QStringLiteral("У Ч Е Б Н О Е   П О С О Б И Е   ·   Л А Б О Р А Т О Р Н Ы Й   П Р А К Т И К У М"),
-                    pixelFont(10, true), QColor(150, 190, 245));
-    drawCentredText(p, QRect(0, 44, width, 56), QStringLiteral("ПМК «Шиноведение»"), pixelFont(40, true, true),
+    drawCentredText(p, QRect(0, 34, width, 56), QStringLiteral("ПМК «Шиноведение»"), pixelFont(40, true),
                     QColor(255, 255, 255), true);
     p.setPen(QPen(QColor(236, 190, 84), 2));
-    p.drawLine(210, 106, 390, 106);
-    drawCentredText(p, QRect(0, 114, width, 18), QStringLiteral("Программно-методический комплекс по курсу"),
+    p.drawLine(210, 98, 390, 98);
+    drawCentredText(p, QRect(0, 108, width, 18), QStringLiteral("Программно-методический комплекс по курсу"),
                     pixelFont(14), QColor(214, 228, 250));
-    drawCentredText(p, QRect(0, 133, width, 18), QStringLiteral("«Интерфейсы и шины вычислительных систем»"),
+    drawCentredText(p, QRect(0, 127, width, 18), QStringLiteral("«Интерфейсы и шины вычислительных систем»"),
                     pixelFont(14, true), QColor(236, 242, 252));
 
-    // a clock and a strobe, as on a timing diagram
-    QPainterPath clock;
+    // a clock, as on a timing diagram
     const int wave0 = 60;
-    const int waveTop = 160;
-    const int waveBottom = 170;
-    clock.moveTo(wave0, waveBottom);
-    for (int x = wave0; x < 540; x += 24) {
-        clock.lineTo(x + 2, waveBottom);
-        clock.lineTo(x + 4, waveTop);
-        clock.lineTo(x + 14, waveTop);
-        clock.lineTo(x + 16, waveBottom);
-        clock.lineTo(x + 24, waveBottom);
-    }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(110, 200, 255, 120), 1.3));
-    p.drawPath(clock);
+    const int waveTop = 156;
+    const int waveBottom = 166;
+    QPolygon clock;
+    for (int x = wave0; x < 540; x += 24)
+        clock << QPoint(x, waveBottom) << QPoint(x + 3, waveTop) << QPoint(x + 14, waveTop)
+              << QPoint(x + 17, waveBottom);
+    clock << QPoint(540, waveBottom);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor(110, 200, 255, 130), 1));
+    p.drawPolyline(clock);
+    p.setRenderHint(QPainter::Antialiasing);
 
     // the system bus with four cards in their slots
     const int busTop = 284;

@@ -23,7 +23,15 @@ ClickableLabel::ClickableLabel(const QString &name, const QString &caption, QWid
         colours.setColor(QPalette::WindowText, QColor(0x12, 0x30, 0x6a));
         setPalette(colours);
     }
-    adjustSize();
+}
+
+void ClickableLabel::showEvent(QShowEvent *event)
+{
+    if (!m_sized) {
+        m_sized = true;
+        adjustSize();
+    }
+    QLabel::showEvent(event);
 }
 
 void ClickableLabel::setUnderlined(bool underlined)

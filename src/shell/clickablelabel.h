@@ -5,6 +5,8 @@
 // A menu entry drawn as a label: hand pointer and bold font; bold and
 // underlined while the pointer moves over it, bold only once it leaves.
 // A heading (no action) is bold, with the ordinary pointer and no hover effect.
+// The label takes the size of its caption when it is first shown (measuring
+// text is the costly part of creating a menu).
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
@@ -24,12 +26,14 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void setUnderlined(bool underlined);
 
     Kind m_kind;
     bool m_pressed = false;
+    bool m_sized = false;
 };
 
 // The font of the menu labels: bold, in the menus' pixel size.

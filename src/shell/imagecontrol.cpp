@@ -2,24 +2,23 @@
 
 #include <QPainter>
 
-ImageControl::ImageControl(const QString &name, const QPixmap &picture, QWidget *parent)
+ImageControl::ImageControl(const QString &name, Drawing draw, QWidget *parent)
     : QWidget(parent)
-    , m_picture(picture)
+    , m_draw(std::move(draw))
 {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_OpaquePaintEvent, !picture.hasAlphaChannel());
-    resize(picture.deviceIndependentSize().toSize());
 }
 
-void ImageControl::setPicture(const QPixmap &picture)
+QPixmap ImageControl::picture() const
 {
-    m_picture = picture;
-    update();
+    if (m_picture.isNull() && m_draw)
+        m_picture = m_draw();
+    return m_picture;
 }
 
 void ImageControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), m_picture);
+    painter.drawPixmap(rect(), picture());
 }

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 // A picture painted on its window, like a graphic control: it takes no mouse
 // input of its own. The window receives the mouse over it and dispatches to the
@@ -10,14 +11,17 @@
 class ImageControl : public QWidget {
     Q_OBJECT
 public:
-    ImageControl(const QString &name, const QPixmap &picture, QWidget *parent);
+    // The picture is drawn by `draw` when it is first needed, so creating a
+    // window that stays hidden costs nothing.
+    using Drawing = std::function<QPixmap()>;
+    ImageControl(const QString &name, Drawing draw, QWidget *parent);
 
-    void setPicture(const QPixmap &picture);
-    QPixmap picture() const { return m_picture; }
+    QPixmap picture() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    Drawing m_draw;
+    mutable QPixmap m_picture;
 };

@@ -24,7 +24,6 @@ QPushButton *menuButton(const QString &name, const QString &caption, int top, QW
     font.setBold(true);
     button->setFont(font);
     button->setGeometry(248, top, 105, 25);
-    button->setCursor(Qt::PointingHandCursor);
     return button;
 }
 
@@ -38,11 +37,10 @@ TFInterface::TFInterface(QWidget *parent)
     WindowFrame::setFrameless(this);
     WindowFrame::setFixedClientSize(this, 600, 400);
 
-    ImageForm = new ImageControl(QStringLiteral("ImageForm"), Artwork::titleScreen(), this);
+    ImageForm = new ImageControl(QStringLiteral("ImageForm"), &Artwork::titleScreen, this);
     ImageForm->setGeometry(0, 0, 600, 400);
     ButtonNext = menuButton(QStringLiteral("ButtonNext"), QStringLiteral("Далее >"), 320, this);
     Button1 = menuButton(QStringLiteral("Button1"), QStringLiteral("Выход"), 360, this);
-    ButtonNext->setDefault(true);
 
     Guard::connect(ButtonNext, &QPushButton::clicked, this, &TFInterface::ButtonNextClick);
     Guard::connect(Button1, &QPushButton::clicked, this, &TFInterface::Button1Click);

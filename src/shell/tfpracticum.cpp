@@ -20,7 +20,6 @@
 
 TFPracticum::TFPracticum(QWidget *parent)
     : QWidget(parent)
-    , m_background(Artwork::practicumBackground())
 {
     setObjectName(QStringLiteral("FPracticum"));
     setWindowTitle(QStringLiteral("Лабораторные практикумы"));
@@ -28,9 +27,9 @@ TFPracticum::TFPracticum(QWidget *parent)
     WindowFrame::setFixedClientSize(this, 248, 246);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    FormBrowser = new ImageControl(QStringLiteral("FormBrowser"), Artwork::practicumTitle(), this);
+    FormBrowser = new ImageControl(QStringLiteral("FormBrowser"), &Artwork::practicumTitle, this);
     FormBrowser->setGeometry(0, 0, 248, Artwork::kPracticumTitleHeight);
-    ExitButton = new ImageControl(QStringLiteral("ExitButton"), Artwork::practicumExit(), this);
+    ExitButton = new ImageControl(QStringLiteral("ExitButton"), &Artwork::practicumExit, this);
     ExitButton->setGeometry(218, 4, 28, 28);
 
     ButtonPCI = button(QStringLiteral("ButtonPCI"), QStringLiteral("Шина PCI"), 0);
@@ -55,7 +54,6 @@ QPushButton *TFPracticum::button(const QString &name, const QString &caption, in
     auto *pushButton = new QPushButton(caption, this);
     pushButton->setObjectName(name);
     pushButton->setGeometry(56, 50 + row * 31, 140, 25);
-    pushButton->setCursor(Qt::PointingHandCursor);
     return pushButton;
 }
 
@@ -135,6 +133,8 @@ void TFPracticum::closeEvent(QCloseEvent *event)
 
 void TFPracticum::paintEvent(QPaintEvent *)
 {
+    if (m_background.isNull())
+        m_background = Artwork::practicumBackground();
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
 }

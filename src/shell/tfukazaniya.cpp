@@ -34,14 +34,12 @@ QLabel *captionLabel(QWidget *parent, const QString &name, const QString &captio
     return label;
 }
 
-QToolButton *pictureButton(QWidget *parent, const QString &name, const QIcon &icon, int row)
+QToolButton *pictureButton(QWidget *parent, const QString &name, int row)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
-    button->setIcon(icon);
     button->setIconSize(QSize(22, 22));
     button->setGeometry(200, kFirstRow + row * kRowStep, 30, 30);
-    button->setCursor(Qt::PointingHandCursor);
     return button;
 }
 
@@ -51,7 +49,7 @@ TFUkazaniya::TFUkazaniya(QWidget *parent)
     : QWidget(parent)
 {
     MenuWindow::setUp(this, QStringLiteral("FUkazaniya"), QStringLiteral("Методические указания"), 262, 191);
-    Image1 = new ImageControl(QStringLiteral("Image1"), Artwork::instructionsBackground(), this);
+    Image1 = new ImageControl(QStringLiteral("Image1"), &Artwork::instructionsBackground, this);
     Image1->setGeometry(0, 0, 262, 191);
 
     LPCI = captionLabel(this, QStringLiteral("LPCI"), QStringLiteral("Шина PCI:"), 0);
@@ -59,16 +57,26 @@ TFUkazaniya::TFUkazaniya(QWidget *parent)
     LTimer = captionLabel(this, QStringLiteral("LTimer"), QStringLiteral("Таймер:"), 2);
     LAdapter = captionLabel(this, QStringLiteral("LAdapter"), QStringLiteral("Адаптер ВВ55А:"), 3);
 
-    const QIcon icon(Artwork::documentIcon());
-    SpeedButton2 = pictureButton(this, QStringLiteral("SpeedButton2"), icon, 0);
-    SpeedButton1 = pictureButton(this, QStringLiteral("SpeedButton1"), icon, 1);
-    SpeedButton3 = pictureButton(this, QStringLiteral("SpeedButton3"), icon, 2);
-    SpeedButton4 = pictureButton(this, QStringLiteral("SpeedButton4"), icon, 3);
+    SpeedButton2 = pictureButton(this, QStringLiteral("SpeedButton2"), 0);
+    SpeedButton1 = pictureButton(this, QStringLiteral("SpeedButton1"), 1);
+    SpeedButton3 = pictureButton(this, QStringLiteral("SpeedButton3"), 2);
+    SpeedButton4 = pictureButton(this, QStringLiteral("SpeedButton4"), 3);
 
     Guard::connect(SpeedButton2, &QToolButton::clicked, this, &TFUkazaniya::SpeedButton2Click);
     Guard::connect(SpeedButton1, &QToolButton::clicked, this, &TFUkazaniya::SpeedButton1Click);
     Guard::connect(SpeedButton3, &QToolButton::clicked, this, &TFUkazaniya::SpeedButton3Click);
     Guard::connect(SpeedButton4, &QToolButton::clicked, this, &TFUkazaniya::SpeedButton4Click);
+}
+
+void TFUkazaniya::showEvent(QShowEvent *event)
+{
+    // the buttons' picture is drawn when the window is first shown
+    if (SpeedButton1->icon().isNull()) {
+        const QIcon icon(Artwork::documentIcon());
+        for (QToolButton *button : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4})
+            button->setIcon(icon);
+    }
+    QWidget::showEvent(event);
 }
 
 void TFUkazaniya::SpeedButton2Click()

@@ -50,20 +50,20 @@ TForm11::TForm11(StudentRecord &record, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Задание ( USB )"));
-    setFixedSize(kImageWidth + 16, 600);
+    setFixedSize(kImageWidth + 16, 614);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Задание :"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(8, 4, kImageWidth, 118);
+    GroupBox1->setGeometry(8, 4, kImageWidth, 132);
     Question_label = new QLabel(GroupBox1);
     Question_label->setObjectName(QStringLiteral("Question_label"));
     Question_label->setWordWrap(true);
     Question_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Question_label->setGeometry(10, 24, kImageWidth - 20, 88);
+    Question_label->setGeometry(10, 22, kImageWidth - 20, 104);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(8, 128, kImageWidth, kImageHeight);
+    Image1->setGeometry(8, 142, kImageWidth, kImageHeight);
     Image1->setScaledContents(true);
 
     edit_pid = answerEdit(Image1, QStringLiteral("edit_pid"), QRect(110, 92, 90, 22), 8);
@@ -72,7 +72,7 @@ TForm11::TForm11(StudentRecord &record, QWidget *parent)
     edit_piddat = answerEdit(Image1, QStringLiteral("edit_piddat"), QRect(110, 262, 90, 22), 8);
     edit_data = answerEdit(Image1, QStringLiteral("edit_data"), QRect(225, 262, 120, 22), 8);
 
-    const int bottom = 128 + kImageHeight + 8;
+    const int bottom = 142 + kImageHeight + 8;
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     static_cast<QFrame *>(Panel1)->setFrameShape(QFrame::StyledPanel);
