@@ -660,6 +660,9 @@ void ContentBuildTest::rejectedHelpFolders_data()
     QTest::addColumn<QString>("message");
     QTest::addRow("missing page") << QByteArray("title: T\nA | a.html\nB | none.html\n") << QByteArray()
                                   << "toc.txt:3: page \"none.html\" is not in the help folder";
+    QTest::addRow("missing page named once")
+        << QByteArray("title: T\nA | a.html\nB | none.html\nC | none.html#x\n  D | none.html\n") << QByteArray()
+        << "toc.txt:3: page \"none.html\" is not in the help folder; also on line 4, 5";
     QTest::addRow("letter case") << QByteArray("title: T\nA | A.html\n") << QByteArray()
                                  << "toc.txt:2: page \"A.html\" is not in the help folder (there is \"a.html\"; letter "
                                     "case matters)";
