@@ -134,9 +134,10 @@ inline Project sampleProject(const QString &output = QStringLiteral("sample.chm"
         "<h1>Сигналы шины</h1>\n<p>Сигнал IOR# читает порт ввода-вывода.</p>\n"
         "<p><a name=\"a2\"></a>Раздел второй.</p>\n<p><a href=\"../index.html\">К началу</a></p>\n"
         "</body></html>\n");
-    QByteArray toc = "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\n<HTML><BODY>\n"
-                     "<OBJECT type=\"text/site properties\"><param name=\"Window Styles\" value=\"0x800025\"></OBJECT>\n"
-                     "<UL>\n";
+    QByteArray toc =
+        "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\n<HTML><BODY>\n"
+        "<OBJECT type=\"text/site properties\"><param name=\"Window Styles\" value=\"0x800025\"></OBJECT>\n"
+        "<UL>\n";
     toc += sitemapEntry(QStringLiteral("Введение"), QStringLiteral("index.html"));
     toc += "<UL>\n" + sitemapEntry(QStringLiteral("Сигналы шины"), QStringLiteral("sub/page2.html")) + "</UL>\n";
     toc += sitemapEntry(QStringLiteral("Приложение"), QString());

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void readsEntries_data();
     void readsEntries();
     void readsContentsAndIndex();
+    void listsDirectoryOfSeveralChunks();
     void choosesHomePageAndTitle_data();
     void choosesHomePageAndTitle();
     void parsesSitemaps_data();
@@ -109,8 +110,8 @@ void ChmFileTest::refusesWhatIsNoDocument()
     QFETCH(QString, kind);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, expected);
-    QString path = m_dir.path() + QStringLiteral("/case/") + QString::fromLatin1(QTest::currentDataTag()) +
-                   QStringLiteral(".chm");
+    QString path =
+        m_dir.path() + QStringLiteral("/case/") + QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".chm");
     if (kind == QLatin1String("file"))
         HelpProject::writeFile(QFileInfo(path).path(), QFileInfo(path).fileName(), bytes);
     else if (kind == QLatin1String("folder"))
@@ -282,6 +283,32 @@ void ChmFileTest::readsContentsAndIndex()
     QVERIFY(HtmlText::decodePage(*page).contains(QStringLiteral("Сигнал IOR# читает порт ввода-вывода.")));
 }
 
+void ChmFileTest::listsDirectoryOfSeveralChunks()
+{
+    if (HelpProject::compiler().isEmpty())
+        QSKIP("chmcmd is not installed");
+    // Enough long names to need several directory chunks; chmcmd then records
+    // the wrong first chunk, so the listing must not rely on it.
+    HelpProject::Project project;
+    project.output = QStringLiteral("many.chm");
+    project.defaultTopic = QStringLiteral("a_first_page.html");
+    project.files.append({QStringLiteral("a_first_page.html"), QByteArray("<p>first</p>")});
+    for (int i = 0; i < 200; ++i) {
+        const QString name = QStringLiteral("chapter_%1/section_with_a_rather_long_name_%2.html").arg(i / 20).arg(i);
+        project.files.append({name, QStringLiteral("<p>страница %1</p>").arg(i).toUtf8()});
+    }
+    const QString path = HelpProject::compile(m_dir.path() + QStringLiteral("/many"), project);
+    QVERIFY(!path.isEmpty());
+    ChmFile chm;
+    QCOMPARE(chm.open(path), QString());
+    QCOMPARE(chm.entries().filter(QStringLiteral(".html")).size(), 201);
+    QCOMPARE(chm.homePage(), QStringLiteral("/a_first_page.html"));
+    for (const QString &entry : chm.entries())
+        QVERIFY2(chm.read(entry).has_value(), qPrintable(entry));
+    QCOMPARE(*chm.read(QStringLiteral("/chapter_0/section_with_a_rather_long_name_0.html")),
+             QStringLiteral("<p>страница 0</p>").toUtf8());
+}
+
 void ChmFileTest::choosesHomePageAndTitle_data()
 {
     QTest::addColumn<bool>("defaultTopic");
@@ -290,10 +317,18 @@ void ChmFileTest::choosesHomePageAndTitle_data()
     QTest::addColumn<QString>("indexName");
     QTest::addColumn<QString>("home");
     QTest::addColumn<QString>("expectedTitle");
-    QTest::addRow("default topic") << true << true << true << "index.html" << "/b.html" << "Проект";
-    QTest::addRow("first contents entry") << false << true << false << "index.html" << "/c.html" << "Первая";
-    QTest::addRow("index page") << false << false << false << "index.htm" << "/index.htm" << "";
-    QTest::addRow("first page") << false << false << false << "start.html" << "/" << "";
+    QTest::addRow("default topic") << true << true << true << "index.html"
+                                   << "/b.html"
+                                   << "Проект";
+    QTest::addRow("first contents entry") << false << true << false << "index.html"
+                                          << "/c.html"
+                                          << "Первая";
+    QTest::addRow("index page") << false << false << false << "index.htm"
+                                << "/index.htm"
+                                << "";
+    QTest::addRow("first page") << false << false << false << "start.html"
+                                << "/"
+                                << "";
 }
 
 void ChmFileTest::choosesHomePageAndTitle()
@@ -316,9 +351,9 @@ void ChmFileTest::choosesHomePageAndTitle()
     project.files = {{QStringLiteral("b.html"), page}, {QStringLiteral("c.html"), page}, {indexName, page}};
     if (contents) {
         project.contentsFile = QStringLiteral("toc.hhc");
-        project.files.append({QStringLiteral("toc.hhc"),
-                              "<ul>" + HelpProject::sitemapEntry(QStringLiteral("Первая"), QStringLiteral("c.html")) +
-                                  "</ul>"});
+        project.files.append(
+            {QStringLiteral("toc.hhc"),
+             "<ul>" + HelpProject::sitemapEntry(QStringLiteral("Первая"), QStringLiteral("c.html")) + "</ul>"});
     }
     const QString folder = m_dir.path() + QStringLiteral("/home-") + QString::fromLatin1(QTest::currentDataTag());
     const QString path = HelpProject::compile(folder, project);
@@ -359,10 +394,10 @@ void ChmFileTest::parsesSitemaps_data()
         << QByteArray("<object type=\"text/site properties\"><param name=\"Name\" value=\"Props\"></object>"
                       "<object type=\"text/sitemap\"><param name=\"Local\" value=\"only.htm\"></object>")
         << "only.htm -> only.htm\n";
-    QTest::addRow("windows-1251")
-        << (QByteArray("<object type=\"text/sitemap\"><param name=\"Name\" value=\"") +
-            HelpProject::cp1251(QStringLiteral("Шина «ISA»")) + "\"><param name=\"Local\" value=\"a.htm\"></object>")
-        << "Шина «ISA» -> a.htm\n";
+    QTest::addRow("windows-1251") << (QByteArray("<object type=\"text/sitemap\"><param name=\"Name\" value=\"") +
+                                      HelpProject::cp1251(QStringLiteral("Шина «ISA»")) +
+                                      "\"><param name=\"Local\" value=\"a.htm\"></object>")
+                                  << "Шина «ISA» -> a.htm\n";
     QTest::addRow("utf-8 with byte-order mark")
         << (QByteArray("\xEF\xBB\xBF<object type=\"text/sitemap\"><param name=\"Name\" value=\"") +
             QStringLiteral("Шина").toUtf8() + "\"></object>")
@@ -408,11 +443,16 @@ void ChmFileTest::normalizesPaths_data()
 {
     QTest::addColumn<QString>("local");
     QTest::addColumn<QString>("path");
-    QTest::addRow("plain") << "a.htm" << "/a.htm";
-    QTest::addRow("anchor") << "sub/a.htm#x" << "/sub/a.htm";
-    QTest::addRow("container reference") << "ms-its:book.chm::/sub/a.htm" << "/sub/a.htm";
-    QTest::addRow("backslashes and dots") << ".\\sub\\..\\b.htm" << "/b.htm";
-    QTest::addRow("above the root") << "../../c.htm" << "/c.htm";
+    QTest::addRow("plain") << "a.htm"
+                           << "/a.htm";
+    QTest::addRow("anchor") << "sub/a.htm#x"
+                            << "/sub/a.htm";
+    QTest::addRow("container reference") << "ms-its:book.chm::/sub/a.htm"
+                                         << "/sub/a.htm";
+    QTest::addRow("backslashes and dots") << ".\\sub\\..\\b.htm"
+                                          << "/b.htm";
+    QTest::addRow("above the root") << "../../c.htm"
+                                    << "/c.htm";
 }
 
 void ChmFileTest::normalizesPaths()

@@ -147,6 +147,9 @@ void DocumentViewerTest::loadsPicturesFromTheDocument()
     const QVariant style = browser->loadResource(QTextDocument::StyleSheetResource, QUrl(QStringLiteral("style.css")));
     QVERIFY(style.toString().contains(QStringLiteral("color")));
     QVERIFY(browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("img/none.png"))).isNull());
+    // The linked stylesheet colours the heading.
+    const QTextCursor heading = browser->document()->find(QStringLiteral("Шина ISA"));
+    QCOMPARE(heading.charFormat().foreground().color(), QColor(0x1f, 0x4e, 0x79));
     // The page's picture is laid out at its size.
     QVERIFY(browser->document()->size().height() > 30);
 }
@@ -215,12 +218,14 @@ void DocumentViewerTest::filtersTheIndex_data()
     QTest::addColumn<QString>("page");
     const QStringList all = {QStringLiteral("адрес"), QStringLiteral("данные"), QStringLiteral("магистраль"),
                              QStringLiteral("сигнал"), QStringLiteral("сигнал, IOR#")};
-    QTest::addRow("empty keyword") << "" << all << "" << "/index.html";
+    QTest::addRow("empty keyword") << "" << all << ""
+                                   << "/index.html";
     QTest::addRow("beginning of a word") << "сиг" << QStringList{all[3], all[4]} << all[3] << "/sub/page2.html";
     QTest::addRow("other letter case") << "МАГ" << QStringList{all[2]} << all[2] << "/index.html";
     QTest::addRow("sub-keyword") << "ior" << QStringList{all[4]} << all[4] << "/sub/page2.html";
     QTest::addRow("inside a word") << "нны" << QStringList{all[1]} << all[1] << "/sub/page2.html";
-    QTest::addRow("nothing matches") << "шина" << QStringList() << "" << "/index.html";
+    QTest::addRow("nothing matches") << "шина" << QStringList() << ""
+                                     << "/index.html";
 }
 
 void DocumentViewerTest::filtersTheIndex()
@@ -246,7 +251,8 @@ void DocumentViewerTest::filtersTheIndex()
     QCOMPARE(show->isEnabled(), !shown.isEmpty());
     QTest::keyClick(search, Qt::Key_Return);
     QCOMPARE(viewer->currentPage(), page);
-    TestUtil::saveScreenshot(viewer, QStringLiteral("documentviewer_index_") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
+    TestUtil::saveScreenshot(viewer, QStringLiteral("documentviewer_index_") +
+                                         QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
 }
 
 void DocumentViewerTest::findsInPage()
@@ -325,10 +331,14 @@ void DocumentViewerTest::showsMessagePages_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("missing file") << "missing" << "не найден";
-    QTest::addRow("not a document") << "text" << "не является документом справки";
-    QTest::addRow("damaged document") << "damaged" << "повреждён";
-    QTest::addRow("missing page") << "page" << "Страница не найдена";
+    QTest::addRow("missing file") << "missing"
+                                  << "не найден";
+    QTest::addRow("not a document") << "text"
+                                    << "не является документом справки";
+    QTest::addRow("damaged document") << "damaged"
+                                      << "повреждён";
+    QTest::addRow("missing page") << "page"
+                                  << "Страница не найдена";
 }
 
 void DocumentViewerTest::showsMessagePages()
@@ -366,6 +376,7 @@ void DocumentViewerTest::showsMessagePages()
     QVERIFY(!viewer->isDocumentOpen());
     QCOMPARE(TestUtil::child<QTreeWidget>(viewer, QStringLiteral("ContentsTree"))->topLevelItemCount(), 0);
     QCOMPARE(viewer->windowTitle(), QFileInfo(path).fileName());
+    QVERIFY(!TestUtil::child<QToolButton>(viewer, QStringLiteral("HomeButton"))->isEnabled());
     TestUtil::saveScreenshot(viewer, QStringLiteral("documentviewer_message_") + kind);
 }
 
@@ -379,8 +390,8 @@ void DocumentViewerTest::showsHelpOnHelp()
     QCOMPARE(viewer->currentUrl(), DocumentViewer::helpOnHelpUrl());
     auto *browser = TestUtil::child<QTextBrowser>(viewer, QStringLiteral("PageBrowser"));
     const QString text = browser->toPlainText();
-    for (const char *words : {"Как пользоваться просмотром справки", "Содержание", "Указатель", "Назад", "Вперёд",
-                              "Ctrl+F", "Клавиши"})
+    for (const char *words :
+         {"Как пользоваться просмотром справки", "Содержание", "Указатель", "Назад", "Вперёд", "Ctrl+F", "Клавиши"})
         QVERIFY2(text.contains(QString::fromUtf8(words)), words);
     QCOMPARE(viewer->currentPage(), QString());
     TestUtil::saveScreenshot(viewer, QStringLiteral("documentviewer_helponhelp"));

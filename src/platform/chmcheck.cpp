@@ -26,8 +26,7 @@ class Bytes {
 public:
     explicit Bytes(const QByteArray &bytes)
         : m_bytes(bytes)
-    {
-    }
+    {}
     qint64 size() const { return m_bytes.size(); }
     bool has(qint64 offset, qint64 length) const
     {
@@ -83,11 +82,12 @@ struct Directory {
     std::optional<Entry> resetTable;
     std::optional<Entry> content;
     quint64 largestCompressedEnd = 0;
+    QList<QByteArray> names;
 };
 
 Result damaged(const QString &reason)
 {
-    return {Verdict::Damaged, reason};
+    return {Verdict::Damaged, reason, {}};
 }
 
 QByteArray readAt(QFile &file, qint64 offset, qint64 length)
@@ -120,13 +120,12 @@ std::optional<QString> readDirectory(const Bytes &dir, Directory &out)
     if (firstListing < 0 || quint64(firstListing) >= chunkCount)
         return QStringLiteral("неверный номер первого блока каталога");
 
-    qint64 chunk = firstListing;
-    for (quint64 visited = 0; chunk >= 0; ++visited) {
-        if (visited >= chunkCount || quint64(chunk) >= chunkCount)
-            return QStringLiteral("цепочка блоков каталога нарушена");
-        const qint64 base = headerLength + chunk * qint64(chunkSize);
+    int listings = 0;
+    for (quint64 chunk = 0; chunk < chunkCount; ++chunk) {
+        const qint64 base = headerLength + qint64(chunk * chunkSize);
         if (!dir.tagAt(base, "PMGL"))
-            return QStringLiteral("блок каталога без подписи");
+            continue; // an index chunk (PMGI) or an unused one
+        ++listings;
         const quint64 freeSpace = dir.u32(base + 0x04);
         if (freeSpace > chunkSize - kPmglHeaderLength)
             return QStringLiteral("неверная длина блока каталога");
@@ -156,9 +155,11 @@ std::optional<QString> readDirectory(const Bytes &dir, Directory &out)
                 out.resetTable = entry;
             else if (name == kContent)
                 out.content = entry;
+            out.names.append(name);
         }
-        chunk = qint32(dir.u32(base + 0x10));
     }
+    if (listings == 0)
+        return QStringLiteral("в каталоге нет ни одного блока со списком файлов");
     return std::nullopt;
 }
 
@@ -237,7 +238,7 @@ Result check(QFile &file)
     const qint64 fileSize = file.size();
     const Bytes header(readAt(file, 0, kItsfV3Length));
     if (!header.tagAt(0, "ITSF"))
-        return {Verdict::NotChm, QStringLiteral("нет подписи документа справки")};
+        return {Verdict::NotChm, QStringLiteral("нет подписи документа справки"), {}};
     const quint32 version = header.u32(0x04);
     const qint64 headerLength = header.u32(0x08);
     if (version != 2 && version != 3)
@@ -274,7 +275,9 @@ Result check(QFile &file)
         return damaged(*fault);
     if (const auto fault = checkCompressedSection(file, qint64(contentOffset), dir))
         return damaged(*fault);
-    return {};
+    Result sound;
+    sound.names = dir.names;
+    return sound;
 }
 
 } // namespace ChmCheck

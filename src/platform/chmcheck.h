@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 class QFile;
@@ -19,9 +21,13 @@ enum class Verdict {
 struct Result {
     Verdict verdict = Verdict::Sound;
     QString reason; // Russian, for the user; empty when sound
+    // Every name of the directory's listing chunks, in directory order (UTF-8).
+    QList<QByteArray> names;
 };
 
-// Reads only the headers, the directory and two small control objects.
+// Reads only the headers, the directory and two small control objects. The
+// listing chunks are read in their stored order rather than by the header's
+// first-chunk number, which some compilers (chmcmd) write wrong.
 Result check(QFile &file);
 
 } // namespace ChmCheck

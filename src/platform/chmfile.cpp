@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 #include <chm_lib.h>
 
@@ -15,19 +16,26 @@ constexpr LONGUINT64 kMaxEntryLength = 64ull * 1024 * 1024;
 
 struct Listing {
     QStringList paths;
+    QSet<QString> seen;
+
+    // Files only: no folders, no internal "#" and "$" objects, no "::" storage.
+    void add(const QByteArray &raw)
+    {
+        if (!raw.startsWith('/') || raw.endsWith('/'))
+            return;
+        const QString path = QString::fromUtf8(raw);
+        if (path.startsWith(QLatin1String("/#")) || path.startsWith(QLatin1String("/$")))
+            return;
+        if (paths.size() < 1000000 && !seen.contains(path)) {
+            seen.insert(path);
+            paths.append(path);
+        }
+    }
 };
 
 int collect(chmFile *, chmUnitInfo *unit, void *context)
 {
-    auto *listing = static_cast<Listing *>(context);
-    const QByteArray raw(unit->path, qsizetype(qstrnlen(unit->path, CHM_MAX_PATHLEN)));
-    if (!raw.startsWith('/') || raw.endsWith('/'))
-        return CHM_ENUMERATOR_CONTINUE;
-    const QString path = QString::fromUtf8(raw);
-    if (path.startsWith(QLatin1String("/#")) || path.startsWith(QLatin1String("/$")))
-        return CHM_ENUMERATOR_CONTINUE;
-    if (listing->paths.size() < 1000000)
-        listing->paths.append(path);
+    static_cast<Listing *>(context)->add(QByteArray(unit->path, qsizetype(qstrnlen(unit->path, CHM_MAX_PATHLEN))));
     return CHM_ENUMERATOR_CONTINUE;
 }
 
@@ -93,7 +101,11 @@ QString ChmFile::open(const QString &path)
     if (!m_handle)
         return QStringLiteral("Документ %1 повреждён и не может быть открыт.").arg(path);
 
+    // The library lists from the header's first listing chunk, which chmcmd
+    // writes wrong for directories of several chunks; the check has read them all.
     Listing listing;
+    for (const QByteArray &name : check.names)
+        listing.add(name);
     chm_enumerate(m_handle, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, collect, &listing);
     m_entries = listing.paths;
     m_byLowerPath.reserve(m_entries.size());

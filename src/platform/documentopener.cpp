@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
+#include <QWidget>
 
 namespace DocumentOpener {
 
@@ -27,11 +28,7 @@ void openDocument(const QString &relativeName)
 
 QWidget *openDocumentIn(const QString &programFolder, const QString &relativeName)
 {
-    // Letter case of the names does not matter; a missing file keeps its name as written.
-    QString path = ContentPath::resolve(relativeName, programFolder);
-    if (!QFileInfo::exists(path))
-        path = documentPath(programFolder, relativeName);
-    return openFile(path);
+    return openFile(ContentPath::resolve(relativeName, programFolder));
 }
 
 void showGlossary()
@@ -52,10 +49,8 @@ void exploreAdapterFolder()
 
 QWidget *exploreFolderIn(const QString &programFolder, const QString &relativeName)
 {
-    QString path = ContentPath::resolve(relativeName, programFolder);
-    if (!QFileInfo(path).isDir())
-        path = documentPath(programFolder, relativeName);
-    else if (openExternally(QUrl::fromLocalFile(path)))
+    const QString path = ContentPath::resolve(relativeName, programFolder);
+    if (QFileInfo(path).isDir() && openExternally(QUrl::fromLocalFile(path)))
         return nullptr;
     return FolderWindow::showFolder(path);
 }
@@ -71,18 +66,14 @@ QWidget *openFile(const QString &fullPath)
     const QFileInfo info(fullPath);
     if (isHelpDocument(fullPath) || !info.exists()) {
         auto *viewer = new DocumentViewer(fullPath);
-        viewer->show();
-        viewer->raise();
-        viewer->activateWindow();
+        present(viewer);
         return viewer;
     }
     if (openExternally(QUrl::fromLocalFile(info.absoluteFilePath())))
         return nullptr;
     if (info.suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0) {
         auto *window = new TextWindow(info.absoluteFilePath());
-        window->show();
-        window->raise();
-        window->activateWindow();
+        present(window);
         return window;
     }
     Messages::exclamation(nullptr, QStringLiteral("Не удалось открыть файл %1: для него нет программы просмотра.")
@@ -94,6 +85,20 @@ bool hasDesktop()
 {
     const QString platform = QGuiApplication::platformName();
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+void present(QWidget *window)
+{
+    if (!window)
+        return;
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    // The offscreen platform has no stacking order and warns about raise().
+    if (hasDesktop())
+        window->raise();
+    window->activateWindow();
 }
 
 bool openExternally(const QUrl &url)

@@ -40,5 +40,7 @@ QWidget *openFile(const QString &fullPath);
 // False on platforms without a desktop (offscreen) and when the desktop refuses.
 bool openExternally(const QUrl &url);
 bool hasDesktop();
+// Shows a window of the package in front (restoring it when minimised).
+void present(QWidget *window);
 
 } // namespace DocumentOpener

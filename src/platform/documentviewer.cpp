@@ -3,6 +3,7 @@
 #include "platform/documentopener.h"
 #include "platform/findbar.h"
 #include "platform/guard.h"
+#include "platform/icons.h"
 #include "platform/pagebrowser.h"
 
 #include <QAction>
@@ -39,11 +40,6 @@ QString pageKey(const QString &local)
     return ChmFile::pagePath(local).toLower();
 }
 
-QIcon themeIcon(const QStyle *style, const char *name, QStyle::StandardPixmap fallback)
-{
-    return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
-}
-
 } // namespace
 
 DocumentViewer::DocumentViewer(const QString &filePath, QWidget *parent)
@@ -61,6 +57,7 @@ DocumentViewer::DocumentViewer(const QString &filePath, QWidget *parent)
     const QString fileName = QFileInfo(filePath).fileName();
     if (!m_error.isEmpty()) {
         setWindowTitle(fileName.isEmpty() ? QStringLiteral("Просмотр документа") : fileName);
+        m_home->setEnabled(false);
         m_browser->showMessage(QStringLiteral("Документ не открыт"), m_error);
         return;
     }
@@ -98,18 +95,17 @@ void DocumentViewer::buildWindow()
         Guard::connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    const QStyle *st = style();
-    m_back = addTool(QStringLiteral("Назад"), themeIcon(st, "go-previous", QStyle::SP_ArrowBack),
+    m_back = addTool(QStringLiteral("Назад"), Icons::themed("go-previous", QStyle::SP_ArrowBack),
                      QKeySequence::keyBindings(QKeySequence::Back), "Back", &DocumentViewer::BackButtonClick);
-    m_forward = addTool(QStringLiteral("Вперёд"), themeIcon(st, "go-next", QStyle::SP_ArrowForward),
-                        QKeySequence::keyBindings(QKeySequence::Forward), "Forward",
-                        &DocumentViewer::ForwardButtonClick);
-    m_home = addTool(QStringLiteral("Начало"), themeIcon(st, "go-home", QStyle::SP_DirHomeIcon),
+    m_forward =
+        addTool(QStringLiteral("Вперёд"), Icons::themed("go-next", QStyle::SP_ArrowForward),
+                QKeySequence::keyBindings(QKeySequence::Forward), "Forward", &DocumentViewer::ForwardButtonClick);
+    m_home = addTool(QStringLiteral("Начало"), Icons::themed("go-home", QStyle::SP_DirHomeIcon),
                      {QKeySequence(Qt::ALT | Qt::Key_Home)}, "Home", &DocumentViewer::HomeButtonClick);
     toolBar->addSeparator();
-    addTool(QStringLiteral("Найти на странице"), themeIcon(st, "edit-find", QStyle::SP_FileDialogContentsView),
+    addTool(QStringLiteral("Найти на странице"), Icons::themed("edit-find", QStyle::SP_FileDialogContentsView),
             QKeySequence::keyBindings(QKeySequence::Find), "Find", &DocumentViewer::FindButtonClick);
-    addTool(QStringLiteral("Как пользоваться"), themeIcon(st, "help-contents", QStyle::SP_DialogHelpButton),
+    addTool(QStringLiteral("Как пользоваться"), Icons::themed("help-contents", QStyle::SP_DialogHelpButton),
             {QKeySequence(Qt::Key_F1)}, "HelpOnHelp", &DocumentViewer::HelpOnHelpButtonClick);
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
@@ -128,7 +124,7 @@ void DocumentViewer::buildWindow()
     m_contents->setUniformRowHeights(true);
     m_contents->setIndentation(16);
     m_contents->setExpandsOnDoubleClick(true);
-    m_tabs->addTab(m_contents, st->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Содержание"));
+    m_tabs->addTab(m_contents, Icons::standard(QStyle::SP_FileDialogDetailedView), QStringLiteral("Содержание"));
 
     auto *indexPage = new QWidget;
     indexPage->setObjectName(QStringLiteral("IndexPage"));
@@ -150,7 +146,7 @@ void DocumentViewer::buildWindow()
     indexLayout->addWidget(m_indexSearch);
     indexLayout->addWidget(m_indexList, 1);
     indexLayout->addWidget(m_indexShow, 0, Qt::AlignRight);
-    m_tabs->addTab(indexPage, st->standardIcon(QStyle::SP_FileDialogListView), QStringLiteral("Указатель"));
+    m_tabs->addTab(indexPage, Icons::standard(QStyle::SP_FileDialogListView), QStringLiteral("Указатель"));
 
     auto *pagePanel = new QWidget(m_splitter);
     pagePanel->setObjectName(QStringLiteral("PagePanel"));
@@ -167,7 +163,7 @@ void DocumentViewer::buildWindow()
     m_splitter->addWidget(pagePanel);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({260, 640});
+    m_splitter->setSizes({280, 620});
     setCentralWidget(m_splitter);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
 
@@ -197,25 +193,23 @@ void DocumentViewer::buildWindow()
     Guard::connect(m_indexList, &QListWidget::itemActivated, this, &DocumentViewer::IndexListActivate);
     Guard::connect(m_indexShow, &QPushButton::clicked, this, &DocumentViewer::IndexShowButtonClick);
     // The browser reports the new address before source() returns it.
-    connect(m_browser, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
-        Guard::run(this, [this, url] { PageBrowserSourceChange(url); });
-    });
+    connect(m_browser, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl &url) { Guard::run(this, [this, url] { PageBrowserSourceChange(url); }); });
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::anchorClicked, this,
             [this](const QUrl &link) { Guard::run(this, [this, link] { followLink(link); }); });
     connect(m_browser, qOverload<const QUrl &>(&QTextBrowser::highlighted), this, [this](const QUrl &link) {
         const QUrl target = m_browser->resolve(link);
-        statusBar()->showMessage(target.scheme() == PageBrowser::scheme()
-                                     ? target.path(QUrl::FullyDecoded).mid(1)
-                                     : link.toString());
+        statusBar()->showMessage(target.scheme() == PageBrowser::scheme() ? target.path(QUrl::FullyDecoded).mid(1)
+                                                                          : link.toString());
     });
 }
 
 void DocumentViewer::buildContents()
 {
-    const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    const QIcon pageIcon = style()->standardIcon(QStyle::SP_FileIcon);
+    const QIcon folderIcon = Icons::standard(QStyle::SP_DirClosedIcon);
+    const QIcon pageIcon = Icons::standard(QStyle::SP_FileIcon);
     std::function<void(const QList<Sitemap::Entry> &, QTreeWidgetItem *)> add;
     add = [&](const QList<Sitemap::Entry> &entries, QTreeWidgetItem *parent) {
         for (const Sitemap::Entry &entry : entries) {
@@ -326,8 +320,7 @@ void DocumentViewer::followLink(const QUrl &link)
     } else if (scheme == QLatin1String("qrc")) {
         m_browser->setSource(target);
     } else if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-               scheme == QLatin1String("mailto") || scheme == QLatin1String("ftp") ||
-               scheme == QLatin1String("file")) {
+               scheme == QLatin1String("mailto") || scheme == QLatin1String("ftp") || scheme == QLatin1String("file")) {
         DocumentOpener::openExternally(target);
     }
 }

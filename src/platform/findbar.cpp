@@ -1,6 +1,7 @@
 #include "platform/findbar.h"
 
 #include "platform/guard.h"
+#include "platform/icons.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -33,7 +34,7 @@ FindBar::FindBar(QTextBrowser *browser, QWidget *parent)
     m_previous->setObjectName(QStringLiteral("FindPreviousButton"));
     m_previous->setText(QStringLiteral("Предыдущее"));
     m_previous->setToolTip(QStringLiteral("Предыдущее совпадение (Shift+F3)"));
-    m_previous->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    m_previous->setIcon(Icons::standard(QStyle::SP_ArrowUp));
     m_previous->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_previous->setAutoRaise(true);
 
@@ -41,7 +42,7 @@ FindBar::FindBar(QTextBrowser *browser, QWidget *parent)
     m_next->setObjectName(QStringLiteral("FindNextButton"));
     m_next->setText(QStringLiteral("Следующее"));
     m_next->setToolTip(QStringLiteral("Следующее совпадение (F3, Enter)"));
-    m_next->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    m_next->setIcon(Icons::standard(QStyle::SP_ArrowDown));
     m_next->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_next->setAutoRaise(true);
 
@@ -51,7 +52,7 @@ FindBar::FindBar(QTextBrowser *browser, QWidget *parent)
     m_close = new QToolButton(this);
     m_close->setObjectName(QStringLiteral("FindCloseButton"));
     m_close->setToolTip(QStringLiteral("Закрыть (Esc)"));
-    m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    m_close->setIcon(Icons::standard(QStyle::SP_TitleBarCloseButton));
     m_close->setAutoRaise(true);
 
     layout->addWidget(caption);

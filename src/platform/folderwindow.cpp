@@ -2,6 +2,7 @@
 
 #include "platform/documentopener.h"
 #include "platform/guard.h"
+#include "platform/icons.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,7 +57,7 @@ FolderWindow::FolderWindow(const QString &folderPath, QWidget *parent)
     m_up->setObjectName(QStringLiteral("UpButton"));
     m_up->setText(QStringLiteral("Вверх"));
     m_up->setToolTip(QStringLiteral("В папку уровнем выше (Backspace)"));
-    m_up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
+    m_up->setIcon(Icons::standard(QStyle::SP_FileDialogToParent));
     m_up->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_up->setShortcut(QKeySequence(Qt::Key_Backspace));
     m_pathLabel = new QLabel(this);
@@ -86,10 +87,10 @@ FolderWindow::FolderWindow(const QString &folderPath, QWidget *parent)
     m_stack->addWidget(m_message);
     layout->addWidget(m_stack, 1);
 
-    auto *hint = new QLabel(QStringLiteral("Двойной щелчок или Enter открывает файл."), this);
-    hint->setObjectName(QStringLiteral("HintLabel"));
-    hint->setEnabled(false);
-    layout->addWidget(hint);
+    m_hint = new QLabel(QStringLiteral("Двойной щелчок или Enter открывает файл."), this);
+    m_hint->setObjectName(QStringLiteral("HintLabel"));
+    m_hint->setEnabled(false);
+    layout->addWidget(m_hint);
 
     Guard::connect(m_list, &QTreeWidget::itemActivated, this, &FolderWindow::FileListActivate);
     Guard::connect(m_up, &QToolButton::clicked, this, &FolderWindow::UpButtonClick);
@@ -113,9 +114,7 @@ FolderWindow *FolderWindow::showFolder(const QString &folderPath)
         window = new FolderWindow(root);
     else
         window->showFolderContents(window->currentFolder());
-    window->show();
-    window->raise();
-    window->activateWindow();
+    DocumentOpener::present(window);
     return window;
 }
 
@@ -129,17 +128,19 @@ void FolderWindow::showFolderContents(const QString &path)
     if (!folder.exists()) {
         m_message->setText(QStringLiteral("Папка %1 не найдена.").arg(QDir::toNativeSeparators(m_current)));
         m_stack->setCurrentWidget(m_message);
+        m_hint->hide();
         return;
     }
-    const QFileInfoList entries = folder.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot,
-                                                       QDir::DirsFirst | QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList entries =
+        folder.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::DirsFirst | QDir::Name | QDir::IgnoreCase);
     if (entries.isEmpty()) {
         m_message->setText(QStringLiteral("Папка %1 пуста.").arg(QDir::toNativeSeparators(m_current)));
         m_stack->setCurrentWidget(m_message);
+        m_hint->hide();
         return;
     }
-    const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
-    const QIcon fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
+    const QIcon folderIcon = Icons::standard(QStyle::SP_DirIcon);
+    const QIcon fileIcon = Icons::standard(QStyle::SP_FileIcon);
     for (const QFileInfo &entry : entries) {
         auto *item = new QTreeWidgetItem(m_list);
         item->setText(0, entry.fileName());
@@ -151,6 +152,7 @@ void FolderWindow::showFolderContents(const QString &path)
     }
     m_list->setCurrentItem(m_list->topLevelItem(0));
     m_stack->setCurrentWidget(m_list);
+    m_hint->show();
 }
 
 void FolderWindow::FileListActivate()

@@ -35,4 +35,5 @@ private:
     QStackedWidget *m_stack;
     QTreeWidget *m_list;
     QLabel *m_message;
+    QLabel *m_hint;
 };

@@ -1,6 +1,7 @@
 #include "platform/helpengine.h"
 
 #include "platform/contentpath.h"
+#include "platform/documentopener.h"
 #include "platform/documentviewer.h"
 
 #include <QHash>
@@ -63,12 +64,7 @@ void command(Command command)
         viewer->showHelpOnHelp();
         break;
     }
-    if (viewer->isMinimized())
-        viewer->showNormal();
-    else
-        viewer->show();
-    viewer->raise();
-    viewer->activateWindow();
+    DocumentOpener::present(viewer);
     // After showing, so that the search box keeps the focus in the raised window.
     if (command == HELP_PARTIALKEY)
         viewer->showIndex();

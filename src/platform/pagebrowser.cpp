@@ -5,19 +5,47 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 namespace {
 
 bool isPicture(const QString &path)
 {
-    static const QStringList suffixes = {QStringLiteral(".png"), QStringLiteral(".gif"), QStringLiteral(".jpg"),
+    static const QStringList suffixes = {QStringLiteral(".png"),  QStringLiteral(".gif"), QStringLiteral(".jpg"),
                                          QStringLiteral(".jpeg"), QStringLiteral(".bmp"), QStringLiteral(".svg")};
     for (const QString &suffix : suffixes) {
         if (path.endsWith(suffix, Qt::CaseInsensitive))
             return true;
     }
     return false;
+}
+
+// The rich-text engine reads a linked stylesheet only when the link names its
+// type, which newer pages leave out.
+QString withStylesheetTypes(const QString &html)
+{
+    static const QRegularExpression link(QStringLiteral("<link\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression type(QStringLiteral("\\btype\\s*="), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression stylesheet(QStringLiteral("\\brel\\s*=\\s*[\"']?stylesheet"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    if (!html.contains(QLatin1String("<link"), Qt::CaseInsensitive))
+        return html;
+    QString out;
+    qsizetype last = 0;
+    QRegularExpressionMatchIterator it = link.globalMatch(html);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        const QString tag = match.captured();
+        out += QStringView(html).mid(last, match.capturedStart() - last);
+        if (tag.contains(stylesheet) && !tag.contains(type))
+            out += QStringLiteral("<link type=\"text/css\"") + QStringView(tag).mid(5);
+        else
+            out += tag;
+        last = match.capturedEnd();
+    }
+    out += QStringView(html).mid(last);
+    return out;
 }
 
 } // namespace
@@ -117,7 +145,7 @@ QVariant PageBrowser::containerResource(int type, const QUrl &url)
             return QStringLiteral("<html><body><pre>%1</pre></body></html>")
                 .arg(HtmlText::decodeText(*bytes).toHtmlEscaped());
         }
-        return HtmlText::decodePage(*bytes);
+        return withStylesheetTypes(HtmlText::decodePage(*bytes));
     }
     if (!bytes)
         return QVariant();

@@ -24,6 +24,8 @@ TextWindow::TextWindow(const QString &filePath, QWidget *parent)
     m_view->setObjectName(QStringLiteral("TextView"));
     m_view->setReadOnly(true);
     m_view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_view->setFrameShape(QFrame::NoFrame);
+    m_view->document()->setDocumentMargin(8);
     layout->addWidget(m_view);
 
     QFile file(filePath);
