@@ -61,8 +61,7 @@ void DescriptorTaskTest::layoutTable()
     QCOMPARE(QString::fromLatin1(twelve[10].name), QStringLiteral("Control"));
     QCOMPARE(twelve[10].byte, 11);
     QCOMPARE(DescriptorLayout::sizeCaption(1), QStringLiteral("10 байт"));
-    QCOMPARE(DescriptorLayout::nameItems(),
-             QStringList({"", "OpCode", "LUN", "LBA", "Length", "Control"}));
+    QCOMPARE(DescriptorLayout::nameItems(), QStringList({"", "OpCode", "LUN", "LBA", "Length", "Control"}));
     QCOMPARE(DescriptorLayout::byteItems().size(), 13);
     QCOMPARE(DescriptorLayout::byteItems().last(), QStringLiteral("11"));
 }

@@ -201,18 +201,19 @@ void PhaseChainLayoutTest::paintsPrimitives()
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        PhaseChainLayout::paint(painter, PhaseChainLayout::layout(chain(8, 1), ChainParameters{}), QColor(240, 240, 240));
+        PhaseChainLayout::paint(painter, PhaseChainLayout::layout(chain(8, 1), ChainParameters{}),
+                                QColor(240, 240, 240));
     }
     if (!qEnvironmentVariableIsEmpty("SHINO_SCREENSHOTS"))
         image.save(qEnvironmentVariable("SHINO_SCREENSHOTS") + QStringLiteral("/chain8.png"));
-    QCOMPARE(QColor(image.pixel(70, 35)), QColor(0, 128, 0)); // inside the first circle
+    QCOMPARE(QColor(image.pixel(70, 35)), QColor(0, 128, 0));  // inside the first circle
     QCOMPARE(QColor(image.pixel(56, 130)), QColor(0, 128, 0)); // the eighth circle in row 2
-    QVERIFY(dark(image, 120, 25));                            // the arrow between circles 1 and 2
-    QVERIFY(dark(image, 400, 105));                           // the straight part of the connector
-    QVERIFY(dark(image, 5, 117));                             // left bend
-    QVERIFY(!dark(image, 89, 117));                           // the left bend is open on its right
-    QVERIFY(dark(image, 730, 26));                            // top of the right bend
-    QVERIFY(!dark(image, 681, 65));                           // the right bend is open on its left
+    QVERIFY(dark(image, 120, 25));                             // the arrow between circles 1 and 2
+    QVERIFY(dark(image, 400, 105));                            // the straight part of the connector
+    QVERIFY(dark(image, 5, 117));                              // left bend
+    QVERIFY(!dark(image, 89, 117));                            // the left bend is open on its right
+    QVERIFY(dark(image, 730, 25));                             // top of the right bend
+    QVERIFY(!dark(image, 681, 65));                            // the right bend is open on its left
 }
 
 void PhaseChainLayoutTest::parametersDialog()

@@ -65,15 +65,14 @@ void PhaseExerciseTest::verdict_data()
 
     QList<PhaseStep> missingSignal = kAnswer;
     missingSignal[2].mask &= ~quint16(128);
-    QTest::addRow("one signal missing")
-        << missingSignal << false
-        << QStringLiteral("Последовательность фаз верная.\r\nСигналы проставленны неверно.\r\n");
+    QTest::addRow("one signal missing") << missingSignal << false
+                                        << QStringLiteral(
+                                               "Последовательность фаз верная.\r\nСигналы проставленны неверно.\r\n");
 
     QList<PhaseStep> wrongPhase = kAnswer;
     wrongPhase[3].phase = 5;
     QTest::addRow("wrong phase, right signals")
-        << wrongPhase << false
-        << QStringLiteral("Последовательность фаз неверная.\r\nСигналы проставленны верно.\r\n");
+        << wrongPhase << false << QStringLiteral("Последовательность фаз неверная.\r\nСигналы проставленны верно.\r\n");
 
     QTest::addRow("one phase too short, signals right so far")
         << kAnswer.mid(0, 3) << false
@@ -94,8 +93,9 @@ void PhaseExerciseTest::verdict_data()
     QList<PhaseStep> longer = kAnswer;
     longer.append({7, 0});
     QTest::addRow("one phase too many") << longer << false
-                                        << QStringLiteral("Решение неверно.\r\nНеверное кол-во фаз.\r\nПоследовательност"
-                                                          "ь фаз неверная.\r\nСигналы проставленны верно.\r\n");
+                                        << QStringLiteral(
+                                               "Решение неверно.\r\nНеверное кол-во фаз.\r\nПоследовательност"
+                                               "ь фаз неверная.\r\nСигналы проставленны верно.\r\n");
 }
 
 void PhaseExerciseTest::verdict()

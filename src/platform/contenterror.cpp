@@ -1,9 +1,9 @@
 #include "platform/contenterror.h"
 
 ContentError::ContentError(const QString &message)
-    : std::runtime_error(message.toStdString()), m_message(message)
-{
-}
+    : std::runtime_error(message.toStdString())
+    , m_message(message)
+{}
 
 ContentError ContentError::missingFile(const QString &relativePath)
 {

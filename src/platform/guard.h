@@ -21,9 +21,8 @@ void showError(QWidget *owner, const QString &text);
 template <typename Sender, typename Signal, typename Window>
 QMetaObject::Connection connect(Sender *sender, Signal signal, Window *window, void (Window::*handler)())
 {
-    return QObject::connect(sender, signal, window, [window, handler] {
-        run(window, [window, handler] { (window->*handler)(); });
-    });
+    return QObject::connect(sender, signal, window,
+                            [window, handler] { run(window, [window, handler] { (window->*handler)(); }); });
 }
 
 } // namespace Guard

@@ -7,7 +7,9 @@
 #include <QFile>
 
 RecordFile::RecordFile(const QString &contentPath, int recordSize)
-    : m_path(contentPath), m_recordSize(recordSize), m_count(0)
+    : m_path(contentPath)
+    , m_recordSize(recordSize)
+    , m_count(0)
 {
     QFile file(ContentPath::resolve(contentPath));
     if (!file.open(QIODevice::ReadOnly))

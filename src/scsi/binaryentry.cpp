@@ -96,6 +96,10 @@ private:
             insertFiltered(QGuiApplication::clipboard()->text());
             return true;
         }
+        // Shortcuts (Ctrl+A, Ctrl+Z, ...) insert nothing; the edit handles them.
+        const Qt::KeyboardModifiers modifiers = key->modifiers();
+        if ((modifiers & (Qt::ControlModifier | Qt::MetaModifier)) && !(modifiers & Qt::AltModifier))
+            return false;
         // Keys without printable text (Backspace, Delete, arrows, Home, End,
         // Ctrl+A, Ctrl+Z, ...) reach the edit; of the printable ones only 0 and 1.
         for (QChar c : key->text()) {
@@ -105,17 +109,53 @@ private:
         return false;
     }
 
+    // The edit's own menu, so that its "Вставить" goes through the filter too.
     void contextMenu(QContextMenuEvent *event)
     {
-        QMenu *menu = m_edit->createStandardContextMenu();
+        auto *menu = new QMenu(m_edit);
+        menu->setObjectName(QStringLiteral("BinaryEntryMenu"));
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        for (QAction *action : menu->actions()) {
-            if (action->objectName() == QLatin1String("edit-paste")) {
-                action->disconnect();
-                QObject::connect(action, &QAction::triggered, this,
-                                 [this] { insertFiltered(QGuiApplication::clipboard()->text()); });
-            }
-        }
+        const bool editable = !m_edit->isReadOnly();
+        const bool selected = m_edit->hasSelectedText();
+        const auto add = [&](const char *name, const QString &text, QKeySequence::StandardKey key, bool enabled,
+                             auto handler) {
+            QAction *action = menu->addAction(text);
+            action->setObjectName(QString::fromLatin1(name));
+            action->setShortcut(QKeySequence(key));
+            action->setEnabled(enabled);
+            QObject::connect(action, &QAction::triggered, this, handler);
+        };
+        QPointer<QLineEdit> edit = m_edit;
+        add("edit-undo", QStringLiteral("Отменить"), QKeySequence::Undo, editable && m_edit->isUndoAvailable(), [edit] {
+            if (edit)
+                edit->undo();
+        });
+        add("edit-redo", QStringLiteral("Повторить"), QKeySequence::Redo, editable && m_edit->isRedoAvailable(),
+            [edit] {
+                if (edit)
+                    edit->redo();
+            });
+        menu->addSeparator();
+        add("edit-cut", QStringLiteral("Вырезать"), QKeySequence::Cut, editable && selected, [edit] {
+            if (edit)
+                edit->cut();
+        });
+        add("edit-copy", QStringLiteral("Копировать"), QKeySequence::Copy, selected, [edit] {
+            if (edit)
+                edit->copy();
+        });
+        add("edit-paste", QStringLiteral("Вставить"), QKeySequence::Paste,
+            editable && !QGuiApplication::clipboard()->text().isEmpty(),
+            [this] { insertFiltered(QGuiApplication::clipboard()->text()); });
+        add("edit-delete", QStringLiteral("Удалить"), QKeySequence::Delete, editable && selected, [edit] {
+            if (edit)
+                edit->del();
+        });
+        menu->addSeparator();
+        add("select-all", QStringLiteral("Выделить всё"), QKeySequence::SelectAll, !m_edit->text().isEmpty(), [edit] {
+            if (edit)
+                edit->selectAll();
+        });
         menu->popup(event->globalPos());
     }
 

@@ -5,8 +5,7 @@
 
 DescriptorExercise::DescriptorExercise(StudentRecord &record)
     : m_record(record)
-{
-}
+{}
 
 bool DescriptorExercise::loadTask()
 {
@@ -23,8 +22,7 @@ QString DescriptorExercise::emptyFileMessage()
     return QStringLiteral("Файл пуст - ") + kTaskFile;
 }
 
-DescriptorExercise::Verdict DescriptorExercise::verify(const DescriptorAnswer &answer,
-                                                       const DescriptorTaskRecord &task)
+DescriptorExercise::Verdict DescriptorExercise::verify(const DescriptorAnswer &answer, const DescriptorTaskRecord &task)
 {
     if (answer.sizeIndex != task.sizeCode)
         return {Outcome::WrongSize, QStringLiteral("Неверно выбрана размерность дескриптора !")};

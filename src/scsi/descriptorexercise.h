@@ -8,7 +8,7 @@
 
 // What the student has entered in the descriptor window.
 struct DescriptorAnswer {
-    int sizeIndex = 0;                             // chosen size, 0 … 2 (−1: none)
+    int sizeIndex = 0;                                              // chosen size, 0 … 2 (−1: none)
     QStringList names = QStringList(DescriptorLayout::kRowCount);   // rows 1 … 13: chosen field name
     QStringList numbers = QStringList(DescriptorLayout::kRowCount); // chosen byte number as text
     QStringList bits = QStringList(DescriptorLayout::kRowCount);    // bit count as text

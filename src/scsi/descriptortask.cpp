@@ -11,8 +11,7 @@ namespace {
 using Field = DescriptorLayout::Field;
 
 const QList<Field> kLayout6 = {
-    {"OpCode", 0, 8}, {"LUN", 1, 3},    {"LBA", 1, 5},     {"LBA", 2, 8},
-    {"LBA", 3, 8},    {"Length", 4, 8}, {"Control", 5, 8},
+    {"OpCode", 0, 8}, {"LUN", 1, 3}, {"LBA", 1, 5}, {"LBA", 2, 8}, {"LBA", 3, 8}, {"Length", 4, 8}, {"Control", 5, 8},
 };
 const QList<Field> kLayout10 = {
     {"OpCode", 0, 8}, {"LUN", 1, 3},    {"LBA", 2, 8},    {"LBA", 3, 8},     {"LBA", 4, 8},
@@ -74,7 +73,11 @@ QString sizeCaption(int sizeCode)
 
 QStringList nameItems()
 {
-    return {QString(), QStringLiteral("OpCode"), QStringLiteral("LUN"), QStringLiteral("LBA"), QStringLiteral("Length"),
+    return {QString(),
+            QStringLiteral("OpCode"),
+            QStringLiteral("LUN"),
+            QStringLiteral("LBA"),
+            QStringLiteral("Length"),
             QStringLiteral("Control")};
 }
 
@@ -93,8 +96,7 @@ int DescriptorTaskRecord::byteCount() const
     return DescriptorLayout::byteCount(sizeCode);
 }
 
-DescriptorTaskRecord DescriptorTaskRecord::parse(const QByteArray &record, const QString &contentPath,
-                                                 int recordNumber)
+DescriptorTaskRecord DescriptorTaskRecord::parse(const QByteArray &record, const QString &contentPath, int recordNumber)
 {
     const auto bad = [&](const QString &what) {
         return ContentError::badContent(contentPath, QStringLiteral("запись № %1: %2").arg(recordNumber).arg(what));

@@ -108,10 +108,10 @@ void TForm1::buildControls()
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Raised);
     panel->setGeometry(598, 128, 192, 136);
-    makeLabel(QStringLiteral("Label2"), QStringLiteral("Кол-во заданий :"), panel, QRect(10, 22, 120, 24));
-    m_allTasks = makeCount(QStringLiteral("e_all_les"), panel, QRect(134, 22, 46, 24));
-    makeLabel(QStringLiteral("Label3"), QStringLiteral("Выполненно верно :"), panel, QRect(10, 86, 122, 24));
-    m_rightTasks = makeCount(QStringLiteral("e_r_les"), panel, QRect(134, 86, 46, 24));
+    makeLabel(QStringLiteral("Label2"), QStringLiteral("Кол-во заданий :"), panel, QRect(10, 30, 138, 24));
+    m_allTasks = makeCount(QStringLiteral("e_all_les"), panel, QRect(146, 30, 36, 24));
+    makeLabel(QStringLiteral("Label3"), QStringLiteral("Выполненно верно :"), panel, QRect(10, 82, 138, 24));
+    m_rightTasks = makeCount(QStringLiteral("e_r_les"), panel, QRect(146, 82, 36, 24));
 
     auto *frame = new QFrame(client);
     frame->setObjectName(QStringLiteral("Main_Box_frame"));

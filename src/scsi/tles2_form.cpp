@@ -8,7 +8,6 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,13 +15,17 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyle>
+#include <QStyleOptionFrame>
+#include <QtMath>
 
 namespace {
 
 constexpr int kRowTop = 206;
 constexpr int kRowStep = 25;
 constexpr int kRowHeight = 23;
-constexpr int kValueLeft = 350;
+constexpr int kValueLeft = 396;
+constexpr int kLetterSpacing = 4;
+constexpr int kRightLeft = 524; // the counters panel and the buttons
 const QString kZeroByte = QStringLiteral("00000000");
 
 QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent, const QRect &geometry,
@@ -48,7 +51,8 @@ QLineEdit *makeCount(const QString &name, QWidget *parent, const QRect &geometry
 } // namespace
 
 Tles2_form::Tles2_form(StudentRecord &record, QWidget *parent)
-    : QDialog(parent), m_exercise(record)
+    : QDialog(parent)
+    , m_exercise(record)
 {
     setObjectName(QStringLiteral("les2_form"));
     setWindowTitle(QStringLiteral("Задание 2  ( заполнение дескриптора )"));
@@ -71,12 +75,11 @@ void Tles2_form::buildControls()
     auto *sizes = new QGroupBox(QStringLiteral("Размерность дескриптора"), this);
     sizes->setObjectName(QStringLiteral("les2_rg1"));
     sizes->setGeometry(8, 112, 724, 50);
-    auto *sizeLayout = new QHBoxLayout(sizes);
-    sizeLayout->setContentsMargins(16, 4, 16, 4);
+    const int column = sizes->width() / DescriptorLayout::kSizeCount;
     for (int code = 0; code < DescriptorLayout::kSizeCount; ++code) {
         auto *radio = new QRadioButton(DescriptorLayout::sizeCaption(code), sizes);
         radio->setObjectName(QStringLiteral("les2_rg1_%1").arg(code));
-        sizeLayout->addWidget(radio, 1);
+        radio->setGeometry(16 + code * column, 22, column - 24, 22);
         m_sizes[code] = radio;
     }
 
@@ -85,9 +88,9 @@ void Tles2_form::buildControls()
         f.setBold(true);
         return f;
     }();
-    makeLabel(QStringLiteral("Label1"), QStringLiteral("Название поля"), this, QRect(16, 180, 122, 20))->setFont(bold);
-    makeLabel(QStringLiteral("Label2"), QStringLiteral("№ байта"), this, QRect(146, 180, 70, 20))->setFont(bold);
-    makeLabel(QStringLiteral("Label3"), QStringLiteral("Кол - во разрядов"), this, QRect(222, 180, 120, 20))
+    makeLabel(QStringLiteral("Label1"), QStringLiteral("Название поля"), this, QRect(16, 184, 122, 20))->setFont(bold);
+    makeLabel(QStringLiteral("Label2"), QStringLiteral("№ байта"), this, QRect(146, 184, 70, 20))->setFont(bold);
+    makeLabel(QStringLiteral("Label3"), QStringLiteral("Кол - во разрядов"), this, QRect(222, 184, 134, 20))
         ->setFont(bold);
 
     const QStringList nameItems = DescriptorLayout::nameItems();
@@ -112,21 +115,19 @@ void Tles2_form::buildControls()
         m_bits[r] = bits;
     }
 
-    // Value edits in a fixed-pitch font, so the bit numbers stand over their digits.
+    // Value edits in a spaced fixed-pitch font; placeBitLabels() puts the bit
+    // numbers over the digits where the edit draws them.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(font().pointSize() > 0 ? font().pointSize() + 1 : 10);
-    const QFontMetrics fixedMetrics(fixed);
-    const int digit = fixedMetrics.horizontalAdvance(QLatin1Char('0'));
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2; // QLineEdit's inner margin
-    const int valueWidth = 2 * frame + 8 * digit + 6;
+    fixed.setLetterSpacing(QFont::AbsoluteSpacing, kLetterSpacing);
 
     makeLabel(QStringLiteral("Label4"), QStringLiteral("Значения в двоичном виде"), this,
-              QRect(kValueLeft - 36, 162, 200, 20))
+              QRect(kValueLeft - 76, 166, 200, 20))
         ->setFont(bold);
     for (int bit = 7; bit >= 0; --bit) {
         const int column = 7 - bit;
-        makeLabel(QStringLiteral("bit_label%1").arg(bit), QString::number(bit), this,
-                  QRect(kValueLeft + frame + column * digit, 184, digit, 18), Qt::AlignCenter);
+        m_bitLabels[column] = makeLabel(QStringLiteral("bit_label%1").arg(bit), QString::number(bit), this,
+                                        QRect(kValueLeft + 4 + column * 12, 186, 14, 18), Qt::AlignCenter);
     }
     for (int i = 0; i < DescriptorLayout::kByteEdits; ++i) {
         const int top = kRowTop + i * kRowStep;
@@ -135,30 +136,31 @@ void Tles2_form::buildControls()
         auto *value = new QLineEdit(kZeroByte, this);
         value->setObjectName(QStringLiteral("z_e%1").arg(i));
         value->setFont(fixed);
-        value->setGeometry(kValueLeft, top, valueWidth, kRowHeight);
+        value->setGeometry(kValueLeft, top, 104, kRowHeight);
         BinaryEntry::attach(value, 8);
         m_values[i] = value;
     }
+    placeBitLabels();
 
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Raised);
-    panel->setGeometry(478, 180, 254, 96);
-    makeLabel(QStringLiteral("Label19"), QStringLiteral("Кол-во заданий :"), panel, QRect(14, 16, 150, 24));
-    m_allTasks = makeCount(QStringLiteral("e_all_les"), panel, QRect(180, 16, 56, 24));
-    makeLabel(QStringLiteral("Label20"), QStringLiteral("Выполненно верно :"), panel, QRect(14, 56, 150, 24));
-    m_rightTasks = makeCount(QStringLiteral("e_r_les"), panel, QRect(180, 56, 56, 24));
+    panel->setGeometry(kRightLeft, 184, 208, 96);
+    makeLabel(QStringLiteral("Label19"), QStringLiteral("Кол-во заданий :"), panel, QRect(12, 16, 134, 24));
+    m_allTasks = makeCount(QStringLiteral("e_all_les"), panel, QRect(150, 16, 44, 24));
+    makeLabel(QStringLiteral("Label20"), QStringLiteral("Выполненно верно :"), panel, QRect(12, 56, 134, 24));
+    m_rightTasks = makeCount(QStringLiteral("e_r_les"), panel, QRect(150, 56, 44, 24));
 
     m_next = new QPushButton(QStringLiteral("Дальше ->"), this);
     m_next->setObjectName(QStringLiteral("b_next"));
     m_next->setAutoDefault(false);
-    m_next->setGeometry(478, kReadyTop, 254, kReadyHeight / 2);
+    m_next->setGeometry(kRightLeft, kReadyTop, 208, kReadyHeight / 2);
     m_next->hide();
     m_ready = new QPushButton(DescriptorExercise::kReadyCaption, this);
     m_ready->setObjectName(QStringLiteral("Button1"));
     m_ready->setAutoDefault(false);
-    m_ready->setGeometry(478, kReadyTop, 254, kReadyHeight);
+    m_ready->setGeometry(kRightLeft, kReadyTop, 208, kReadyHeight);
     QFont readyFont = m_ready->font();
     readyFont.setBold(true);
     m_ready->setFont(readyFont);
@@ -274,6 +276,52 @@ void Tles2_form::done(int result)
     // Every way out (title-bar close, "Выход") passes here.
     Guard::run(this, [this] { FormClose(); });
     QDialog::done(result);
+}
+
+void Tles2_form::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    placeBitLabels();
+}
+
+// Once the edits are polished, the bit numbers go exactly over the digits
+// where the edit draws them.
+void Tles2_form::placeBitLabels()
+{
+    QLineEdit *edit = m_values[0];
+    // The digit pitch from the edit's own text layout.
+    const int keep = edit->cursorPosition();
+    const QString text = edit->text();
+    edit->setText(kZeroByte);
+    edit->setCursorPosition(0);
+    const int first = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    edit->setCursorPosition(8);
+    const int last = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    edit->setText(text);
+    edit->setCursorPosition(keep);
+    QFont plain = edit->font();
+    plain.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const qreal cell = QFontMetricsF(plain).horizontalAdvance(QLatin1Char('0'));
+    const qreal pitch = last > first ? (last - first) / 8.0 : cell + kLetterSpacing;
+
+    // Where the edit starts its text: inside the frame, after its 2-pixel margin.
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = QRect(QPoint(0, 0), edit->size());
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    const int textLeft =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).x() + 2 + edit->textMargins().left();
+
+    const int width = 2 * textLeft + qCeil(8 * pitch) + 2;
+    for (QLineEdit *value : m_values)
+        value->resize(width, value->height());
+    for (int column = 0; column < 8; ++column) {
+        QLabel *label = m_bitLabels[column];
+        const qreal centre = edit->x() + textLeft + column * pitch + cell / 2;
+        label->move(qRound(centre - label->width() / 2.0), label->y());
+    }
 }
 
 void Tles2_form::keyPressEvent(QKeyEvent *event)

@@ -42,10 +42,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();
     void showLayout(int sizeCode);
+    void placeBitLabels();
     int chosenSize() const;
 
     DescriptorExercise m_exercise;
@@ -56,6 +58,7 @@ private:
     std::array<QSpinBox *, DescriptorLayout::kRowCount> m_bits{};
     std::array<QLineEdit *, DescriptorLayout::kByteEdits> m_values{};
     std::array<QLabel *, DescriptorLayout::kByteEdits> m_byteLabels{};
+    std::array<QLabel *, 8> m_bitLabels{}; // bit 7 first
     QPushButton *m_ready = nullptr;
     QPushButton *m_next = nullptr;
     QLineEdit *m_allTasks = nullptr;
