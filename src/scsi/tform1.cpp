@@ -2,6 +2,7 @@
 
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "scsi/formcontrols.h"
 #include "scsi/phasechainview.h"
 #include "scsi/tfmdlg1.h"
 #include "scsi/thelp_panel.h"
@@ -18,37 +19,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent, const QRect &geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setGeometry(geometry);
-    return button;
-}
-
-QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent, const QRect &geometry)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
-QLineEdit *makeCount(const QString &name, QWidget *parent, const QRect &geometry)
-{
-    auto *edit = new QLineEdit(QStringLiteral("0"), parent);
-    edit->setObjectName(name);
-    edit->setReadOnly(true);
-    edit->setAlignment(Qt::AlignCenter);
-    edit->setGeometry(geometry);
-    return edit;
-}
-
-} // namespace
 
 TForm1::TForm1(StudentRecord &record, QWidget *parent)
     : QDialog(parent)
@@ -73,11 +43,11 @@ void TForm1::buildControls()
                            client);
     m_task->setObjectName(QStringLiteral("GroupBox1"));
     m_task->setGeometry(10, 6, 780, 112);
-    m_question = makeLabel(QStringLiteral("Question_label"), QString(), m_task, QRect(12, 24, 756, 80));
+    m_question = FormControls::label(QStringLiteral("Question_label"), QString(), m_task, QRect(12, 24, 756, 80));
     m_question->setWordWrap(true);
     m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    makeLabel(QStringLiteral("Label1"), QStringLiteral("Фаза шины :"), client, QRect(12, 130, 90, 24));
+    FormControls::label(QStringLiteral("Label1"), QStringLiteral("Фаза шины :"), client, QRect(12, 130, 90, 24));
     m_phase = new QComboBox(client);
     m_phase->setObjectName(QStringLiteral("Phase_box"));
     m_phase->setEditable(false);
@@ -96,9 +66,12 @@ void TForm1::buildControls()
         m_signals[i] = box;
     }
 
-    m_add = makeButton(QStringLiteral("Add_btn"), QStringLiteral("Добавить"), client, QRect(290, 128, 140, 30));
-    m_reset = makeButton(QStringLiteral("res_but"), PhaseExercise::kResetCaption, client, QRect(444, 128, 140, 30));
-    m_ready = makeButton(QStringLiteral("Ready_btn"), PhaseExercise::kReadyCaption, client, QRect(444, 170, 140, 94));
+    m_add =
+        FormControls::button(QStringLiteral("Add_btn"), QStringLiteral("Добавить"), client, QRect(290, 128, 140, 30));
+    m_reset =
+        FormControls::button(QStringLiteral("res_but"), PhaseExercise::kResetCaption, client, QRect(444, 128, 140, 30));
+    m_ready = FormControls::button(QStringLiteral("Ready_btn"), PhaseExercise::kReadyCaption, client,
+                                   QRect(444, 170, 140, 94));
     QFont readyFont = m_ready->font();
     readyFont.setBold(true);
     m_ready->setFont(readyFont);
@@ -108,10 +81,10 @@ void TForm1::buildControls()
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Raised);
     panel->setGeometry(598, 128, 192, 136);
-    makeLabel(QStringLiteral("Label2"), QStringLiteral("Кол-во заданий :"), panel, QRect(10, 30, 138, 24));
-    m_allTasks = makeCount(QStringLiteral("e_all_les"), panel, QRect(146, 30, 36, 24));
-    makeLabel(QStringLiteral("Label3"), QStringLiteral("Выполненно верно :"), panel, QRect(10, 82, 138, 24));
-    m_rightTasks = makeCount(QStringLiteral("e_r_les"), panel, QRect(146, 82, 36, 24));
+    FormControls::label(QStringLiteral("Label2"), QStringLiteral("Кол-во заданий :"), panel, QRect(10, 30, 138, 24));
+    m_allTasks = FormControls::counter(QStringLiteral("e_all_les"), panel, QRect(146, 30, 36, 24));
+    FormControls::label(QStringLiteral("Label3"), QStringLiteral("Выполненно верно :"), panel, QRect(10, 82, 138, 24));
+    m_rightTasks = FormControls::counter(QStringLiteral("e_r_les"), panel, QRect(146, 82, 36, 24));
 
     auto *frame = new QFrame(client);
     frame->setObjectName(QStringLiteral("Main_Box_frame"));

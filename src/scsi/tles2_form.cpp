@@ -3,6 +3,7 @@
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "scsi/binaryentry.h"
+#include "scsi/formcontrols.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -28,26 +29,6 @@ constexpr int kLetterSpacing = 4;
 constexpr int kRightLeft = 524; // the counters panel and the buttons
 const QString kZeroByte = QStringLiteral("00000000");
 
-QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent, const QRect &geometry,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setAlignment(alignment);
-    return label;
-}
-
-QLineEdit *makeCount(const QString &name, QWidget *parent, const QRect &geometry)
-{
-    auto *edit = new QLineEdit(QStringLiteral("0"), parent);
-    edit->setObjectName(name);
-    edit->setReadOnly(true);
-    edit->setAlignment(Qt::AlignCenter);
-    edit->setGeometry(geometry);
-    return edit;
-}
-
 } // namespace
 
 Tles2_form::Tles2_form(StudentRecord &record, QWidget *parent)
@@ -68,8 +49,8 @@ void Tles2_form::buildControls()
     auto *group = new QGroupBox(QStringLiteral("Заполните блок дескриптора комманды :"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(8, 6, 724, 100);
-    m_text = makeLabel(QStringLiteral("les2_label1"), QString(), group, QRect(12, 24, 700, 68),
-                       Qt::AlignLeft | Qt::AlignTop);
+    m_text = FormControls::label(QStringLiteral("les2_label1"), QString(), group, QRect(12, 24, 700, 68),
+                                 Qt::AlignLeft | Qt::AlignTop);
     m_text->setWordWrap(true);
 
     auto *sizes = new QGroupBox(QStringLiteral("Размерность дескриптора"), this);
@@ -88,9 +69,11 @@ void Tles2_form::buildControls()
         f.setBold(true);
         return f;
     }();
-    makeLabel(QStringLiteral("Label1"), QStringLiteral("Название поля"), this, QRect(16, 184, 122, 20))->setFont(bold);
-    makeLabel(QStringLiteral("Label2"), QStringLiteral("№ байта"), this, QRect(146, 184, 70, 20))->setFont(bold);
-    makeLabel(QStringLiteral("Label3"), QStringLiteral("Кол - во разрядов"), this, QRect(222, 184, 134, 20))
+    FormControls::label(QStringLiteral("Label1"), QStringLiteral("Название поля"), this, QRect(16, 184, 122, 20))
+        ->setFont(bold);
+    FormControls::label(QStringLiteral("Label2"), QStringLiteral("№ байта"), this, QRect(146, 184, 70, 20))
+        ->setFont(bold);
+    FormControls::label(QStringLiteral("Label3"), QStringLiteral("Кол - во разрядов"), this, QRect(222, 184, 134, 20))
         ->setFont(bold);
 
     const QStringList nameItems = DescriptorLayout::nameItems();
@@ -121,18 +104,19 @@ void Tles2_form::buildControls()
     fixed.setPointSize(font().pointSize() > 0 ? font().pointSize() + 1 : 10);
     fixed.setLetterSpacing(QFont::AbsoluteSpacing, kLetterSpacing);
 
-    makeLabel(QStringLiteral("Label4"), QStringLiteral("Значения в двоичном виде"), this,
-              QRect(kValueLeft - 76, 166, 200, 20))
+    FormControls::label(QStringLiteral("Label4"), QStringLiteral("Значения в двоичном виде"), this,
+                        QRect(kValueLeft - 76, 166, 200, 20))
         ->setFont(bold);
     for (int bit = 7; bit >= 0; --bit) {
         const int column = 7 - bit;
-        m_bitLabels[column] = makeLabel(QStringLiteral("bit_label%1").arg(bit), QString::number(bit), this,
-                                        QRect(kValueLeft + 4 + column * 12, 186, 14, 18), Qt::AlignCenter);
+        m_bitLabels[column] = FormControls::label(QStringLiteral("bit_label%1").arg(bit), QString::number(bit), this,
+                                                  QRect(kValueLeft + 4 + column * 12, 186, 14, 18), Qt::AlignCenter);
     }
     for (int i = 0; i < DescriptorLayout::kByteEdits; ++i) {
         const int top = kRowTop + i * kRowStep;
-        m_byteLabels[i] = makeLabel(QStringLiteral("byte_label%1").arg(i), QString::number(i), this,
-                                    QRect(kValueLeft - 36, top, 28, kRowHeight), Qt::AlignRight | Qt::AlignVCenter);
+        m_byteLabels[i] =
+            FormControls::label(QStringLiteral("byte_label%1").arg(i), QString::number(i), this,
+                                QRect(kValueLeft - 36, top, 28, kRowHeight), Qt::AlignRight | Qt::AlignVCenter);
         auto *value = new QLineEdit(kZeroByte, this);
         value->setObjectName(QStringLiteral("z_e%1").arg(i));
         value->setFont(fixed);
@@ -147,10 +131,10 @@ void Tles2_form::buildControls()
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Raised);
     panel->setGeometry(kRightLeft, 184, 208, 96);
-    makeLabel(QStringLiteral("Label19"), QStringLiteral("Кол-во заданий :"), panel, QRect(12, 16, 134, 24));
-    m_allTasks = makeCount(QStringLiteral("e_all_les"), panel, QRect(150, 16, 44, 24));
-    makeLabel(QStringLiteral("Label20"), QStringLiteral("Выполненно верно :"), panel, QRect(12, 56, 134, 24));
-    m_rightTasks = makeCount(QStringLiteral("e_r_les"), panel, QRect(150, 56, 44, 24));
+    FormControls::label(QStringLiteral("Label19"), QStringLiteral("Кол-во заданий :"), panel, QRect(12, 16, 134, 24));
+    m_allTasks = FormControls::counter(QStringLiteral("e_all_les"), panel, QRect(150, 16, 44, 24));
+    FormControls::label(QStringLiteral("Label20"), QStringLiteral("Выполненно верно :"), panel, QRect(12, 56, 134, 24));
+    m_rightTasks = FormControls::counter(QStringLiteral("e_r_les"), panel, QRect(150, 56, 44, 24));
 
     m_next = new QPushButton(QStringLiteral("Дальше ->"), this);
     m_next->setObjectName(QStringLiteral("b_next"));
