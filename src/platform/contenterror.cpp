@@ -19,3 +19,8 @@ ContentError ContentError::badContent(const QString &relativePath, const QString
 {
     return ContentError(QStringLiteral("Файл %1: %2").arg(relativePath, what));
 }
+
+ContentError ContentError::badRecord(const QString &relativePath, int recordNumber, const QString &what)
+{
+    return badContent(relativePath, QStringLiteral("запись № %1: %2").arg(recordNumber).arg(what));
+}

@@ -14,6 +14,8 @@ public:
     static ContentError badNumber(const QString &text);
     // A file that exists but whose content cannot be used; names the file and the fault.
     static ContentError badContent(const QString &relativePath, const QString &what);
+    // A record of a task file that cannot be used; recordNumber counts from 1.
+    static ContentError badRecord(const QString &relativePath, int recordNumber, const QString &what);
 
     QString message() const { return m_message; }
 

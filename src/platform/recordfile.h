@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // A file of fixed-size binary records without a header, opened read-only;
 // the record count is the file size divided by the record size (whole records
@@ -25,6 +26,18 @@ private:
     int m_recordSize;
     int m_count;
 };
+
+// A record drawn at random and parsed by Record::parse(bytes, contentPath,
+// recordNumber counted from 1); nullopt when the file holds no whole record.
+template <typename Record> std::optional<Record> readRandomRecord(const QString &contentPath)
+{
+    const RecordFile file(contentPath, Record::kSize);
+    int index = 0;
+    const QByteArray record = file.readRandom(&index);
+    if (record.isEmpty())
+        return std::nullopt;
+    return Record::parse(record, contentPath, index + 1);
+}
 
 // Little-endian fields of a record, read within bounds.
 namespace RecordField {

@@ -98,9 +98,7 @@ int DescriptorTaskRecord::byteCount() const
 
 DescriptorTaskRecord DescriptorTaskRecord::parse(const QByteArray &record, const QString &contentPath, int recordNumber)
 {
-    const auto bad = [&](const QString &what) {
-        return ContentError::badContent(contentPath, QStringLiteral("запись № %1: %2").arg(recordNumber).arg(what));
-    };
+    const auto bad = [&](const QString &what) { return ContentError::badRecord(contentPath, recordNumber, what); };
     if (record.size() != kSize)
         throw bad(QStringLiteral("длина %1 байт вместо %2").arg(record.size()).arg(kSize));
     DescriptorTaskRecord task;
@@ -115,10 +113,5 @@ DescriptorTaskRecord DescriptorTaskRecord::parse(const QByteArray &record, const
 
 std::optional<DescriptorTaskRecord> DescriptorTaskRecord::readRandom(const QString &contentPath)
 {
-    const RecordFile file(contentPath, kSize);
-    int index = 0;
-    const QByteArray record = file.readRandom(&index);
-    if (record.isEmpty())
-        return std::nullopt;
-    return parse(record, contentPath, index + 1);
+    return readRandomRecord<DescriptorTaskRecord>(contentPath);
 }

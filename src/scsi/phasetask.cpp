@@ -76,9 +76,7 @@ QList<PhaseStep> PhaseTaskRecord::answer() const
 
 PhaseTaskRecord PhaseTaskRecord::parse(const QByteArray &record, const QString &contentPath, int recordNumber)
 {
-    const auto bad = [&](const QString &what) {
-        return ContentError::badContent(contentPath, QStringLiteral("запись № %1: %2").arg(recordNumber).arg(what));
-    };
+    const auto bad = [&](const QString &what) { return ContentError::badRecord(contentPath, recordNumber, what); };
     if (record.size() != kSize)
         throw bad(QStringLiteral("длина %1 байт вместо %2").arg(record.size()).arg(kSize));
 
@@ -104,10 +102,5 @@ PhaseTaskRecord PhaseTaskRecord::parse(const QByteArray &record, const QString &
 
 std::optional<PhaseTaskRecord> PhaseTaskRecord::readRandom(const QString &contentPath)
 {
-    const RecordFile file(contentPath, kSize);
-    int index = 0;
-    const QByteArray record = file.readRandom(&index);
-    if (record.isEmpty())
-        return std::nullopt;
-    return parse(record, contentPath, index + 1);
+    return readRandomRecord<PhaseTaskRecord>(contentPath);
 }
