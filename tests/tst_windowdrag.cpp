@@ -1,4 +1,4 @@
-#include "shell/windowdrag.h"
+#include "platform/windowdrag.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "isa/taboutform.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TAboutForm::TAboutForm(QWidget *parent)
     : QDialog(parent)

@@ -1,6 +1,6 @@
 #include "isa/tatcyclesform.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TATCyclesForm::TATCyclesForm(QWidget *parent)
     : QWidget(parent)

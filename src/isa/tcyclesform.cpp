@@ -1,6 +1,6 @@
 #include "isa/tcyclesform.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TCyclesForm::TCyclesForm(QWidget *parent)
     : QWidget(parent)

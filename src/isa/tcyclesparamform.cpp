@@ -1,6 +1,6 @@
 #include "isa/tcyclesparamform.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TCyclesparamForm::TCyclesparamForm(QWidget *parent)
     : QDialog(parent)

@@ -1,6 +1,6 @@
 #include "isa/tinteractform.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TInteractForm::TInteractForm(QWidget *parent)
     : QWidget(parent)

@@ -1,10 +1,8 @@
 #include "isa/tisaform.h"
 
 #include "platform/guard.h"
-#include "shell/navigation.h"
-#include "shell/tfpracticum.h"
-#include "shell/windowframe.h"
-#include "shell/windowset.h"
+#include "platform/navigation.h"
+#include "platform/windowframe.h"
 
 #include <QCloseEvent>
 
@@ -20,7 +18,8 @@ TISAForm::TISAForm(QWidget *parent)
 
 void TISAForm::FormClose()
 {
-    Navigation::show(FPracticum);
+    if (m_returnWindow)
+        Navigation::show(m_returnWindow);
 }
 
 void TISAForm::closeEvent(QCloseEvent *event)

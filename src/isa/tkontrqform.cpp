@@ -1,6 +1,6 @@
 #include "isa/tkontrqform.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TKontrQForm::TKontrQForm(QWidget *parent)
     : QWidget(parent)

@@ -1,6 +1,6 @@
 #include "isa/tresinteractform.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TResInteractForm::TResInteractForm(QWidget *parent)
     : QDialog(parent)

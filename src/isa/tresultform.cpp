@@ -1,6 +1,6 @@
 #include "isa/tresultform.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TResultForm::TResultForm(QWidget *parent)
     : QDialog(parent)

@@ -1,6 +1,6 @@
 #include "isa/tvvedenieform.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TVvedenieForm::TVvedenieForm(QWidget *parent)
     : QWidget(parent)

@@ -1,6 +1,6 @@
 #include "isa/twarningform.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TWarningForm::TWarningForm(QWidget *parent)
     : QDialog(parent)

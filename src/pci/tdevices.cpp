@@ -1,6 +1,6 @@
 #include "pci/tdevices.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TDevices::TDevices(QWidget *parent)
     : QDialog(parent)

@@ -1,6 +1,6 @@
 #include "pci/tintro.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TIntro::TIntro(QWidget *parent)
     : QDialog(parent)

@@ -1,6 +1,6 @@
 #include "pci/tlesson.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TLesson::TLesson(QWidget *parent)
     : QDialog(parent)

@@ -9,8 +9,14 @@ class TPciform : public QWidget {
 public:
     explicit TPciform(QWidget *parent = nullptr);
 
+    // The window shown again when this one closes (the lab selector).
+    void setReturnWindow(QWidget *window) { m_returnWindow = window; }
+
     void FormClose();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    QWidget *m_returnWindow = nullptr;
 };

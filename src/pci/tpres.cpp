@@ -1,6 +1,6 @@
 #include "pci/tpres.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TPres::TPres(QWidget *parent)
     : QDialog(parent)

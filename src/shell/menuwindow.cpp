@@ -1,7 +1,7 @@
 #include "shell/menuwindow.h"
 
+#include "platform/windowframe.h"
 #include "shell/clickablelabel.h"
-#include "shell/windowframe.h"
 
 #include <QWidget>
 

@@ -69,6 +69,8 @@ QWidget *createWindowSet()
     FSoderg = new TFSoderg;
     FPrandmet = new TFPrandmet;
     FLabprakt = new TFLabprakt;
+    ISAForm->setReturnWindow(FPracticum);
+    Pciform->setReturnWindow(FPracticum);
     return FInterface;
 }
 

@@ -1,11 +1,11 @@
 #include "shell/tfinterface.h"
 
 #include "platform/guard.h"
+#include "platform/navigation.h"
+#include "platform/windowframe.h"
 #include "shell/artwork.h"
 #include "shell/imagecontrol.h"
-#include "shell/navigation.h"
 #include "shell/tfsoderg.h"
-#include "shell/windowframe.h"
 #include "shell/windowset.h"
 
 #include <QCloseEvent>

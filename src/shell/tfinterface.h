@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/windowdrag.h"
+#include "platform/windowdrag.h"
 
 #include <QWidget>
 

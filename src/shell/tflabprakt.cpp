@@ -1,9 +1,9 @@
 #include "shell/tflabprakt.h"
 
 #include "platform/guard.h"
+#include "platform/navigation.h"
 #include "shell/clickablelabel.h"
 #include "shell/menuwindow.h"
-#include "shell/navigation.h"
 #include "shell/tfpracticum.h"
 #include "shell/tfsoderg.h"
 #include "shell/tfukazaniya.h"

@@ -1,9 +1,9 @@
 #include "shell/tfprandmet.h"
 
 #include "platform/guard.h"
+#include "platform/navigation.h"
 #include "shell/clickablelabel.h"
 #include "shell/menuwindow.h"
-#include "shell/navigation.h"
 #include "shell/shellactions.h"
 #include "shell/tfsoderg.h"
 #include "shell/windowset.h"

@@ -1,11 +1,11 @@
 #include "shell/tfukazaniya.h"
 
 #include "platform/guard.h"
+#include "platform/navigation.h"
 #include "shell/artwork.h"
 #include "shell/clickablelabel.h"
 #include "shell/imagecontrol.h"
 #include "shell/menuwindow.h"
-#include "shell/navigation.h"
 #include "shell/shellactions.h"
 #include "shell/tflabprakt.h"
 #include "shell/windowset.h"

@@ -2,10 +2,10 @@
 
 #include "platform/contentpath.h"
 #include "platform/guard.h"
+#include "platform/navigation.h"
 #include "platform/textfile.h"
-#include "shell/navigation.h"
+#include "platform/windowframe.h"
 #include "shell/tfsoderg.h"
-#include "shell/windowframe.h"
 #include "shell/windowset.h"
 
 #include <QCloseEvent>

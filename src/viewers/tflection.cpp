@@ -1,6 +1,6 @@
 #include "viewers/tflection.h"
 
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 TFLection::TFLection(QWidget *parent)
     : QWidget(parent)

@@ -1,4 +1,4 @@
-#include "shell/windowframe.h"
+#include "platform/windowframe.h"
 
 #include <QGuiApplication>
 #include <QScreen>

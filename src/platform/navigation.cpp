@@ -1,4 +1,4 @@
-#include "shell/navigation.h"
+#include "platform/navigation.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "shell/windowdrag.h"
+#include "platform/windowdrag.h"
 
 void WindowDrag::begin(QPoint at)
 {
