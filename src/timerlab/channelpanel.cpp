@@ -54,7 +54,7 @@ ChannelPanel::ChannelPanel(PcTimer &timer, int channel, QWidget *parent)
 
     m_countEdit = new QLineEdit(this);
     m_countEdit->setObjectName(QStringLiteral("CountEdit%1").arg(channel));
-    m_countEdit->setPlaceholderText(QStringLiteral("N: 1000 или 03E8h"));
+    m_countEdit->setPlaceholderText(QStringLiteral("1000 или 03E8h"));
     auto *load = new QPushButton(QStringLiteral("Загрузить N"), this);
     load->setObjectName(QStringLiteral("LoadCountButton%1").arg(channel));
 
@@ -89,6 +89,7 @@ ChannelPanel::ChannelPanel(PcTimer &timer, int channel, QWidget *parent)
     grid->addLayout(row, 3, 0, 1, 3);
     grid->addWidget(m_readResult, 4, 0, 1, 3);
     grid->addWidget(m_state, 5, 0, 1, 3);
+    grid->setRowStretch(6, 1);
 
     connect(m_controlEdit, &QLineEdit::textChanged, this, &ChannelPanel::decodeTyped);
     connect(m_controlEdit, &QLineEdit::returnPressed, this, &ChannelPanel::writeControlWord);
