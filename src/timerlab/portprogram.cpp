@@ -143,7 +143,8 @@ std::optional<PortProgramError> PortProgram::parse(const QString &text, PortProg
                     return errorAt(lineNo, QStringLiteral("число тактов — целое от 0 до 1000000000"));
                 command.clocks = qint64(amount);
             } else {
-                const double us = (unit == QLatin1String("мс") || unit == QLatin1String("ms")) ? amount * 1000 : amount;
+                const double us =
+                    (unit == QStringLiteral("мс") || unit == QLatin1String("ms")) ? amount * 1000 : amount;
                 if (us > 1e8)
                     return errorAt(lineNo, QStringLiteral("слишком долгое ожидание: не более 100 с"));
                 command.microseconds = us;

@@ -85,6 +85,28 @@ private Q_SLOTS:
         QCOMPARE(timer.time(), 5);
     }
 
+    void waitUnits_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<qint64>("clocks");
+        QTest::addRow("periods") << "WAIT 100" << qint64(100);
+        QTest::addRow("periods named") << "WAIT 7 тактов" << qint64(7);
+        QTest::addRow("microseconds") << "WAIT 20 мкс" << qint64(24);
+        QTest::addRow("microseconds, latin") << "wait 20 us" << qint64(24);
+        QTest::addRow("milliseconds") << "WAIT 2 мс" << qint64(2386);
+        QTest::addRow("milliseconds, latin, decimal comma") << "WAIT 0,5 ms" << qint64(597);
+    }
+    void waitUnits()
+    {
+        QFETCH(QString, source);
+        QFETCH(qint64, clocks);
+        PortProgram program;
+        QVERIFY(!PortProgram::parse(source, program));
+        PcTimer timer;
+        PortProgramRunner(program, timer).runAll();
+        QCOMPARE(timer.time(), clocks);
+    }
+
     void gateCommandNeedsFreeWiring()
     {
         PortProgram program;
