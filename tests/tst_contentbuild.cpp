@@ -288,7 +288,7 @@ void ContentBuildTest::lengthCueReported()
     const Built<QByteArray> file = QuestionSource::build(source, QStringLiteral("t.quest"));
     // A warning, not an error: the file is still built.
     QVERIFY2(file.ok(), qPrintable(file.report.firstError()));
-    QVERIFY(file.value.startsWith(QByteArray::number(questions) + "\r\n"));
+    QVERIFY(file.value.startsWith(QByteArray(QByteArray::number(questions) + "\r\n")));
     const SourceReport &report = file.report;
     if (warning.isEmpty()) {
         QVERIFY(report.warnings.isEmpty());
