@@ -134,6 +134,11 @@ private Q_SLOTS:
     void rightOptionMovedToKey_data();
     void rightOptionMovedToKey();
     void questionFileBytes();
+    void rightUniquelyLongest_data();
+    void rightUniquelyLongest();
+    void lengthCueReported_data();
+    void lengthCueReported();
+    void shippedQuestionsHideTheAnswer();
     void textConversion_data();
     void textConversion();
     void phaseRecordLayout();
@@ -228,6 +233,95 @@ void ContentBuildTest::questionFileBytes()
                                 "Five\r\nx\r\n" +
                                 *Cp1251::encode(QStringLiteral("«y» — №")) + "\r\n\r\n";
     QCOMPARE(file.value, expected);
+}
+
+void ContentBuildTest::rightUniquelyLongest_data()
+{
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<bool>("longest");
+    QTest::addRow("right longest") << QByteArray("? Q\n- ab\n+ abcd\n- abc\n") << true;
+    QTest::addRow("right longest, written last") << QByteArray("? Q\n- ab\n- abc\n+ abcd\n") << true;
+    QTest::addRow("tie with a wrong option") << QByteArray("? Q\n- abcd\n+ abcd\n- a\n") << false;
+    QTest::addRow("a wrong option longer") << QByteArray("? Q\n+ abcd\n- abcde\n") << false;
+    QTest::addRow("characters, not bytes") << QByteArray("? Q\n+ шина\n- bus12\n") << false;
+    QTest::addRow("single option") << QByteArray("? Q\n+ abcd\n") << false;
+}
+
+void ContentBuildTest::rightUniquelyLongest()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(bool, longest);
+    const Built<QList<QuestionSource::Question>> parsed = QuestionSource::parse(block, QStringLiteral("t.quest"));
+    QCOMPARE(parsed.value.size(), 1);
+    QCOMPARE(QuestionSource::rightIsUniquelyLongest(parsed.value.first()), longest);
+}
+
+void ContentBuildTest::lengthCueReported_data()
+{
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QList<int>>("longest");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("warning");
+    QTest::addRow("none") << 8 << QList<int>{} << "uniquely longest in 0 of 8 questions (0%)" << QString();
+    QTest::addRow("exactly one in four") << 8 << QList<int>{3, 8} << "uniquely longest in 2 of 8 questions (25%)"
+                                         << QString();
+    QTest::addRow("above one in four")
+        << 8 << QList<int>{1, 4, 6} << QString()
+        << "uniquely longest in 3 of 8 questions (38%), more than one in four: the longest option gives the answer "
+           "away (questions 1, 4, 6)";
+    QTest::addRow("every question") << 5 << QList<int>{1, 2, 3, 4, 5} << QString()
+                                    << "uniquely longest in 5 of 5 questions (100%)";
+}
+
+void ContentBuildTest::lengthCueReported()
+{
+    QFETCH(int, questions);
+    QFETCH(QList<int>, longest);
+    QFETCH(QString, note);
+    QFETCH(QString, warning);
+    QByteArray source;
+    for (int q = 1; q <= questions; ++q) {
+        source += "? Question " + QByteArray::number(q) + "\n- wrong\n";
+        source += longest.contains(q) ? "+ the right one\n" : "+ right\n";
+        source += "- other\n\n";
+    }
+    const Built<QByteArray> file = QuestionSource::build(source, QStringLiteral("t.quest"));
+    // A warning, not an error: the file is still built.
+    QVERIFY2(file.ok(), qPrintable(file.report.firstError()));
+    QVERIFY(file.value.startsWith(QByteArray(QByteArray::number(questions) + "\r\n")));
+    const SourceReport &report = file.report;
+    if (warning.isEmpty()) {
+        QVERIFY(report.warnings.isEmpty());
+        QCOMPARE(report.notes.size(), 1);
+        QCOMPARE(report.notes.first().file, QStringLiteral("t.quest"));
+        QVERIFY2(report.notes.first().what.contains(note), qPrintable(report.notes.first().what));
+    } else {
+        QVERIFY(report.notes.isEmpty());
+        QCOMPARE(report.warnings.size(), 1);
+        QCOMPARE(report.warnings.first().file, QStringLiteral("t.quest"));
+        QVERIFY2(report.warnings.first().what.contains(warning), qPrintable(report.warnings.first().what));
+    }
+    QCOMPARE(QuestionSource::lengthCue(QuestionSource::parse(source, QStringLiteral("t.quest")).value).longestRight,
+             longest);
+}
+
+// The shipped banks must not give answers away by their length.
+void ContentBuildTest::shippedQuestionsHideTheAnswer()
+{
+    const QString content = qEnvironmentVariable("SHINO_SOURCE_DIR") + QStringLiteral("/content");
+    QStringList files;
+    for (const QString &folder : {QStringLiteral("scsi/quest"), QStringLiteral("usb/quest")}) {
+        const QDir dir(content + QLatin1Char('/') + folder);
+        for (const QString &name : dir.entryList({QStringLiteral("*.quest")}, QDir::Files))
+            files.append(dir.filePath(name));
+    }
+    QVERIFY2(files.size() >= 2, qPrintable(content));
+    for (const QString &path : files) {
+        const Built<QByteArray> file = QuestionSource::build(readFile(path), path);
+        QVERIFY2(file.ok(), qPrintable(file.report.firstError()));
+        QVERIFY2(file.report.warnings.isEmpty(), qPrintable(file.report.warnings.value(0).text()));
+        QCOMPARE(file.report.notes.size(), 1);
+    }
 }
 
 void ContentBuildTest::textConversion_data()

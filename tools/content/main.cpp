@@ -31,6 +31,8 @@ void printReport(const SourceReport &report)
             where += QLatin1Char(':') + QString::number(e.line);
         return where + QStringLiteral(": ") + QLatin1String(kind) + QStringLiteral(": ") + e.what;
     };
+    for (const SourceError &note : report.notes)
+        print(stdout, line(note, "note"));
     for (const SourceError &warning : report.warnings)
         print(stderr, line(warning, "warning"));
     for (const SourceError &error : report.errors)

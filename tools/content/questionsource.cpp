@@ -2,6 +2,8 @@
 
 #include "sourcetext.h"
 
+#include <algorithm>
+
 namespace QuestionSource {
 
 int keyIndex(int number, int count)
@@ -32,7 +34,53 @@ QStringList arrangedOptions(const Question &question, int number)
     return texts;
 }
 
+bool rightIsUniquelyLongest(const Question &question)
+{
+    qsizetype right = -1;
+    qsizetype longestOther = -1;
+    for (const Option &option : question.options) {
+        if (option.right)
+            right = std::max(right, option.text.size());
+        else
+            longestOther = std::max(longestOther, option.text.size());
+    }
+    return right > longestOther && longestOther >= 0;
+}
+
+LengthCue lengthCue(const QList<Question> &questions)
+{
+    LengthCue cue;
+    cue.questions = int(questions.size());
+    for (qsizetype q = 0; q < questions.size(); ++q) {
+        if (rightIsUniquelyLongest(questions[q]))
+            cue.longestRight.append(int(q + 1));
+    }
+    return cue;
+}
+
 namespace {
+
+void reportLengthCue(const QList<Question> &questions, const QString &fileName, SourceReport &report)
+{
+    const LengthCue cue = lengthCue(questions);
+    if (cue.questions == 0)
+        return;
+    const QString share = QStringLiteral("the right option is the uniquely longest in %1 of %2 questions (%3%)")
+                              .arg(cue.longestRight.size())
+                              .arg(cue.questions)
+                              .arg(qRound(100.0 * double(cue.longestRight.size()) / cue.questions));
+    if (!cue.tooMany()) {
+        report.note(fileName, 0, share);
+        return;
+    }
+    QStringList numbers;
+    for (int number : cue.longestRight)
+        numbers.append(QString::number(number));
+    report.warning(fileName, 0,
+                   share + QStringLiteral(", more than one in four: the longest option gives the answer away "
+                                          "(questions %1)")
+                               .arg(numbers.join(QStringLiteral(", "))));
+}
 
 void checkQuestion(const Question &question, int number, const QString &fileName, SourceReport &report)
 {
@@ -118,6 +166,7 @@ Built<QByteArray> build(const QByteArray &source, const QString &fileName)
 
     QByteArray &out = result.value;
     SourceReport &report = result.report;
+    reportLengthCue(parsed.value, fileName, report);
     out.append(QByteArray::number(parsed.value.size()) + "\r\n");
     auto appendLine = [&](const QString &text, int line) {
         if (std::optional<QByteArray> bytes = SourceText::toCp1251(text, fileName, line, report))

@@ -38,10 +38,26 @@ QList<int> optionOrder(const Question &question, int number);
 // The option texts in that order.
 QStringList arrangedOptions(const Question &question, int number);
 
+// A student who does not know the answer tends to pick the longest option, so a
+// bank in which the right option is often the only longest one gives answers
+// away. At most one question in four may be like that.
+struct LengthCue {
+    int questions = 0;
+    QList<int> longestRight; // numbers (from 1) of the questions whose right option is the uniquely longest
+
+    bool tooMany() const { return 4 * longestRight.size() > questions; }
+};
+
+// True when the right option is longer than every other option of the question.
+bool rightIsUniquelyLongest(const Question &question);
+LengthCue lengthCue(const QList<Question> &questions);
+
 // The questions as written; every rule of the format is checked.
 Built<QList<Question>> parse(const QByteArray &source, const QString &fileName);
 
-// The question file in Windows-1251 with CR LF.
+// The question file in Windows-1251 with CR LF. The report notes the share of
+// questions whose right option is the uniquely longest, and warns when it is
+// above one in four.
 Built<QByteArray> build(const QByteArray &source, const QString &fileName);
 
 } // namespace QuestionSource

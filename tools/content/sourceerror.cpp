@@ -11,4 +11,5 @@ void SourceReport::append(const SourceReport &other)
 {
     errors.append(other.errors);
     warnings.append(other.warnings);
+    notes.append(other.notes);
 }
