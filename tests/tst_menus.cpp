@@ -85,9 +85,16 @@ void MenusTest::showOnly(QWidget *window)
 
 void MenusTest::showActive(QWidget *window)
 {
-    showOnly(window);
+    // Hiding and showing the active window again would leave no window active.
+    for (QWidget *other : standingWindows()) {
+        if (other != window)
+            other->hide();
+    }
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
+    QTRY_COMPARE(QApplication::activeWindow(), window);
 }
 
 void MenusTest::click(QWidget *menu, const QString &control)
@@ -607,6 +614,7 @@ void MenusTest::focusMarkIsVisible()
     QWidget *entry = TestUtil::child<QWidget>(menu, control);
     const QRect area = entry->geometry().adjusted(-3, -3, 3, 3) & menu->rect();
     const QImage focused = grabFocused(menu, entry, area);
+    QVERIFY(entry->hasFocus());
     const QImage unfocused = grabFocused(menu, TestUtil::child<QWidget>(menu, other), area);
     QCOMPARE(focused.size(), unfocused.size());
     int strong = 0;

@@ -113,14 +113,16 @@ void PhaseChainLayoutTest::signalLabels()
         if (p.role == ChainPrimitive::SignalLabel)
             labels.append(p);
     }
-    QCOMPARE(labels.size(), 3);
+    QCOMPARE(labels.size(), 4);
     // The labels name the signals as the check boxes do, in a readable size.
     QCOMPARE(labels[0].text, QStringLiteral("BSY#"));
     QCOMPARE(labels[0].pos, QPoint(195, 1));
     QCOMPARE(labels[1].text, QStringLiteral("MSG#"));
     QCOMPARE(labels[1].pos, QPoint(195, 13));
-    QCOMPARE(labels[2].text, QStringLiteral("DBx# DBPx#"));
+    QCOMPARE(labels[2].text, QStringLiteral("DBx#"));
     QCOMPARE(labels[2].pos, QPoint(195, 25));
+    QCOMPARE(labels[3].text, QStringLiteral("DBPx#"));
+    QCOMPARE(labels[3].pos, QPoint(195, 37));
     QCOMPARE(labels[2].fontSize, 8);
     QVERIFY(PhaseChainLayout::pixelSize(labels[2].fontSize) >= 10);
     // A larger size spaces the lines further apart.
@@ -134,7 +136,7 @@ void PhaseChainLayoutTest::signalLabels()
             positions.append(p.pos);
         }
     }
-    QCOMPARE(positions, (QList<QPoint>{{195, 1}, {195, 1 + 20}, {195, 1 + 40}}));
+    QCOMPARE(positions, (QList<QPoint>{{195, 1}, {195, 1 + 20}, {195, 1 + 40}, {195, 1 + 60}}));
 }
 
 void PhaseChainLayoutTest::rowChangeAtEighthPhase()

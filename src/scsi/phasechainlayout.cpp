@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QStringList>
 #include <cmath>
 
 namespace PhaseChainLayout {
@@ -119,11 +120,15 @@ QList<ChainPrimitive> layoutStep(int index, const PhaseStep &step, Cursor &curso
     for (const PhaseTable::Signal &signal : PhaseTable::signalTable()) {
         if (!(step.mask & signal.bit))
             continue;
-        ChainPrimitive label = text(QPoint(kLeft + d + cursor.column * pitch, cursor.rowOffset + 1 + lineStep * k),
-                                    QString::fromLatin1(signal.caption), ChainPrimitive::SignalLabel);
-        label.fontSize = parameters.labelFontSize;
-        out.append(label);
-        ++k;
+        // "DBx# DBPx#" names two lines of the bus; one label each keeps it clear of the next circle.
+        const QStringList names = QString::fromLatin1(signal.caption).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString &name : names) {
+            ChainPrimitive label = text(QPoint(kLeft + d + cursor.column * pitch, cursor.rowOffset + 1 + lineStep * k),
+                                        name, ChainPrimitive::SignalLabel);
+            label.fontSize = parameters.labelFontSize;
+            out.append(label);
+            ++k;
+        }
     }
 
     ++cursor.column;
