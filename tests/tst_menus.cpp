@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void enterAndSpaceActivate_data();
     void enterAndSpaceActivate();
     void enterGoesToTheNextWindow();
+    void heldKeyOpensOnce();
     void escapeClosesAsTheCloseBox_data();
     void escapeClosesAsTheCloseBox();
     void mainWindowKeys();
@@ -535,6 +537,22 @@ void MenusTest::enterGoesToTheNextWindow()
     QTest::keyClick(entry, Qt::Key_Return);
     QVERIFY(!menu->isVisible());
     QVERIFY(TestUtil::topLevel("FPosobie")->isVisible());
+}
+
+void MenusTest::heldKeyOpensOnce()
+{
+    QWidget *menu = TestUtil::topLevel("FPrandmet");
+    showOnly(menu);
+    for (const char *name : {"Label16", "Label1"}) {
+        QWidget *entry = TestUtil::child<QWidget>(menu, QString::fromLatin1(name));
+        entry->setFocus(Qt::TabFocusReason);
+        for (bool repeated : {false, true, true}) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeated);
+            QApplication::sendEvent(entry, &press);
+        }
+    }
+    QCOMPARE(m_requests, (QList<QPair<QString, QString>>{{"openDocument", "book\\annot.chm"},
+                                                         {"openDocument", "book\\metuk.chm"}}));
 }
 
 void MenusTest::escapeClosesAsTheCloseBox_data()

@@ -90,7 +90,9 @@ void ClickableLabel::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     if (m_kind == Entry && plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
         event->accept();
-        Q_EMIT clicked();
+        // A held key opens the entry once.
+        if (!event->isAutoRepeat())
+            Q_EMIT clicked();
         return;
     }
     QLabel::keyPressEvent(event);

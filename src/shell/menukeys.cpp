@@ -38,7 +38,7 @@ protected:
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return pressFocusedOrDefault();
+            return key->isAutoRepeat() || pressFocusedOrDefault();
         case Qt::Key_Up:
         case Qt::Key_Left:
             return moveFocus(false);
