@@ -7,9 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Shinovedenie"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Шиноведение"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    configureApplication();
     ContentPath::adoptPackageFolder();
     QWidget *mainWindow = createWindowSet();
     mainWindow->show();

@@ -7,7 +7,10 @@
 #include "testutil.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -192,6 +195,12 @@ void DocumentOpenerTest::opensFilesFromFolderWindow()
     TextWindow *text = windows<TextWindow>().first();
     QCOMPARE(text->windowTitle(), QStringLiteral("lab.txt"));
     QCOMPARE(text->text(), QStringLiteral("Лабораторная работа\nПараллельный адаптер\n"));
+    // Tables and bit layouts of the adapter's texts line up only in a fixed-pitch font.
+    auto *view = TestUtil::child<QPlainTextEdit>(text, QStringLiteral("TextView"));
+    QVERIFY(QFontInfo(view->font()).fixedPitch());
+    const QFontMetrics metrics(view->font());
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiii")), metrics.horizontalAdvance(QStringLiteral("WWWW")));
+    QCOMPARE(view->lineWrapMode(), QPlainTextEdit::NoWrap);
     TestUtil::saveScreenshot(text, QStringLiteral("textwindow"));
 
     if (!m_sample.isEmpty()) {

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,6 +75,10 @@ private Q_SLOTS:
     void showsMessagePages();
     void showsHelpOnHelp();
     void isDeletedWhenClosed();
+    void closesWithKeys_data();
+    void closesWithKeys();
+    void indexTabFocusesSearch();
+    void statusBarNamesPagesByTitle();
 
 private:
     DocumentViewer *openSample();
@@ -278,9 +283,16 @@ void DocumentViewerTest::findsInPage()
     const int second = browser->textCursor().selectionStart();
     QVERIFY(second > first);
     QCOMPARE(browser->textCursor().selectedText(), QStringLiteral("Магистраль"));
+    QCOMPARE(status->text(), QString());
     QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(browser->textCursor().selectionStart(), first);
+    QCOMPARE(status->text(), QStringLiteral("Поиск продолжен с начала страницы"));
     QTest::mouseClick(previous, Qt::LeftButton);
+    QCOMPARE(browser->textCursor().selectionStart(), second);
+    QCOMPARE(status->text(), QStringLiteral("Поиск продолжен с конца страницы"));
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(browser->textCursor().selectionStart(), first);
+    QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(browser->textCursor().selectionStart(), second);
     QCOMPARE(status->text(), QString());
     TestUtil::saveScreenshot(viewer, QStringLiteral("documentviewer_find"));
@@ -407,6 +419,64 @@ void DocumentViewerTest::isDeletedWhenClosed()
     viewer->close();
     QVERIFY(viewer->isClosing());
     QTRY_VERIFY(viewer.isNull());
+}
+
+void DocumentViewerTest::closesWithKeys_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addRow("Escape in the page") << "PageBrowser" << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::addRow("Escape in the contents") << "ContentsTree" << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::addRow("Ctrl+W in the page") << "PageBrowser" << int(Qt::Key_W) << int(Qt::ControlModifier);
+}
+
+void DocumentViewerTest::closesWithKeys()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QPointer<DocumentViewer> viewer = new DocumentViewer(m_dir.path() + QStringLiteral("/none.chm"));
+    viewer->show();
+    viewer->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    QWidget *target = TestUtil::child<QWidget>(viewer, focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(viewer->isClosing());
+    QTRY_VERIFY(viewer.isNull());
+}
+
+void DocumentViewerTest::indexTabFocusesSearch()
+{
+    if (m_sample.isEmpty())
+        QSKIP("chmcmd is not installed");
+    DocumentViewer *viewer = openSample();
+    QVERIFY(viewer);
+    auto *tabs = TestUtil::child<QTabWidget>(viewer, QStringLiteral("NavigationTabs"));
+    QCOMPARE(viewer->currentTab(), DocumentViewer::ContentsTab);
+    tabs->setCurrentIndex(DocumentViewer::IndexTab);
+    QCOMPARE(viewer->focusWidget(), TestUtil::child<QLineEdit>(viewer, QStringLiteral("IndexSearch")));
+    // With the find bar open, Escape closes the bar and leaves the viewer open.
+    viewer->openFindBar();
+    QTest::keyClick(TestUtil::child<QLineEdit>(viewer, QStringLiteral("FindEdit")), Qt::Key_Escape);
+    QVERIFY(!viewer->isClosing());
+    QVERIFY(!TestUtil::child<QWidget>(viewer, QStringLiteral("FindBar"))->isVisible());
+}
+
+void DocumentViewerTest::statusBarNamesPagesByTitle()
+{
+    if (m_sample.isEmpty())
+        QSKIP("chmcmd is not installed");
+    DocumentViewer *viewer = openSample();
+    QVERIFY(viewer);
+    auto *browser = TestUtil::child<QTextBrowser>(viewer, QStringLiteral("PageBrowser"));
+    Q_EMIT browser->highlighted(QUrl(QStringLiteral("sub/page2.html")));
+    QCOMPARE(viewer->statusBar()->currentMessage(), QStringLiteral("Сигналы шины"));
+    Q_EMIT browser->highlighted(QUrl(QStringLiteral("sub/unlisted.html")));
+    QCOMPARE(viewer->statusBar()->currentMessage(), QString());
+    Q_EMIT browser->highlighted(QUrl(QStringLiteral("https://example.org/usb")));
+    QCOMPARE(viewer->statusBar()->currentMessage(), QStringLiteral("https://example.org/usb"));
 }
 
 QTEST_MAIN(DocumentViewerTest)

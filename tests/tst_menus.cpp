@@ -8,6 +8,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -35,10 +37,23 @@ private Q_SLOTS:
     void adapterFolder();
     void hoverMovesFromLabelToLabel();
     void headingHasNoHover();
+    void tabReachesEveryEntry_data();
+    void tabReachesEveryEntry();
+    void arrowsMoveTheFocus();
+    void enterAndSpaceActivate_data();
+    void enterAndSpaceActivate();
+    void enterGoesToTheNextWindow();
+    void heldKeyOpensOnce();
+    void escapeClosesAsTheCloseBox_data();
+    void escapeClosesAsTheCloseBox();
+    void mainWindowKeys();
+    void focusMarkIsVisible_data();
+    void focusMarkIsVisible();
     void screenshots();
 
 private:
     void showOnly(QWidget *window);
+    void showActive(QWidget *window);
     void click(QWidget *menu, const QString &control);
 
     QList<QPair<QString, QString>> m_requests;
@@ -68,6 +83,20 @@ void MenusTest::showOnly(QWidget *window)
         other->hide();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void MenusTest::showActive(QWidget *window)
+{
+    // Hiding and showing the active window again would leave no window active.
+    for (QWidget *other : standingWindows()) {
+        if (other != window)
+            other->hide();
+    }
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTRY_COMPARE(QApplication::activeWindow(), window);
 }
 
 void MenusTest::click(QWidget *menu, const QString &control)
@@ -376,6 +405,247 @@ void MenusTest::screenshots()
         showOnly(window);
         TestUtil::saveScreenshot(window, QString::fromLatin1(name));
     }
+}
+
+namespace {
+
+QStringList entryNames(QWidget *window)
+{
+    QStringList names;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        auto *label = qobject_cast<ClickableLabel *>(widget);
+        if ((label && label->isEntry()) || qobject_cast<QAbstractButton *>(widget))
+            names << widget->objectName();
+    }
+    names.sort();
+    return names;
+}
+
+// The image with the given widget focused; with null, focus on no entry.
+QImage grabFocused(QWidget *window, QWidget *focused, const QRect &area)
+{
+    if (focused)
+        focused->setFocus(Qt::TabFocusReason);
+    else if (window->focusWidget())
+        window->focusWidget()->clearFocus();
+    return window->grab(area).toImage();
+}
+
+} // namespace
+
+void MenusTest::tabReachesEveryEntry_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *name : {"FInterface", "FSoderg", "FPrandmet", "FPosobie", "FLabprakt", "FUkazaniya", "FPracticum"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void MenusTest::tabReachesEveryEntry()
+{
+    QFETCH(QString, window);
+    QWidget *menu = TestUtil::topLevel(window);
+    showActive(menu);
+    const QStringList expected = entryNames(menu);
+    QVERIFY(!expected.isEmpty());
+    QStringList reached;
+    for (int i = 0; i < 2 * expected.size(); ++i) {
+        QWidget *focused = menu->focusWidget();
+        QVERIFY2(focused, "an entry has the focus");
+        if (!reached.contains(focused->objectName()))
+            reached << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    reached.sort();
+    QCOMPARE(reached, expected);
+}
+
+void MenusTest::arrowsMoveTheFocus()
+{
+    QWidget *menu = TestUtil::topLevel("FSoderg");
+    showActive(menu);
+    auto *first = TestUtil::child<QWidget>(menu, "Label11");
+    auto *second = TestUtil::child<QWidget>(menu, "Label1");
+    first->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(first, Qt::Key_Down);
+    QCOMPARE(menu->focusWidget(), second);
+    QTest::keyClick(second, Qt::Key_Up);
+    QCOMPARE(menu->focusWidget(), first);
+    // The textbook's headings take no focus.
+    QWidget *textbook = TestUtil::topLevel("FPosobie");
+    showActive(textbook);
+    auto *before = TestUtil::child<QWidget>(textbook, "Label16");
+    before->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(before, Qt::Key_Down);
+    QCOMPARE(textbook->focusWidget(), TestUtil::child<QWidget>(textbook, "Label18"));
+}
+
+void MenusTest::enterAndSpaceActivate_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("argument");
+    QTest::addRow("glossary, Enter") << "FSoderg"
+                                     << "Label3" << int(Qt::Key_Return) << "showGlossary"
+                                     << "";
+    QTest::addRow("glossary, Space") << "FSoderg"
+                                     << "Label3" << int(Qt::Key_Space) << "showGlossary"
+                                     << "";
+    QTest::addRow("programme, keypad Enter") << "FPrandmet"
+                                             << "Label9" << int(Qt::Key_Enter) << "openDocument"
+                                             << "book\\sprav.chm";
+    QTest::addRow("textbook, Enter") << "FPosobie"
+                                     << "Label7" << int(Qt::Key_Return) << "openDocument"
+                                     << "book\\timer.chm";
+    QTest::addRow("instructions, Enter") << "FUkazaniya"
+                                         << "SpeedButton2" << int(Qt::Key_Return) << "openDocument"
+                                         << "1.chm";
+    QTest::addRow("instructions, Space") << "FUkazaniya"
+                                         << "SpeedButton4" << int(Qt::Key_Space) << "openDocument"
+                                         << "4.chm";
+    QTest::addRow("timer, Enter") << "FPracticum"
+                                  << "ButtonTimer" << int(Qt::Key_Return) << "runTimerProgram"
+                                  << ProgramLauncher::timerProgramPath();
+    QTest::addRow("adapter, Space") << "FPracticum"
+                                    << "ButtonAdapter" << int(Qt::Key_Space) << "exploreAdapterFolder"
+                                    << "";
+}
+
+void MenusTest::enterAndSpaceActivate()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(QString, request);
+    QFETCH(QString, argument);
+    QWidget *menu = TestUtil::topLevel(window);
+    showActive(menu);
+    QWidget *entry = TestUtil::child<QWidget>(menu, control);
+    entry->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(entry, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(m_requests, (QList<QPair<QString, QString>>{{request, argument}}));
+    QVERIFY(menu->isVisible());
+}
+
+void MenusTest::enterGoesToTheNextWindow()
+{
+    QWidget *menu = TestUtil::topLevel("FSoderg");
+    showActive(menu);
+    auto *entry = TestUtil::child<QWidget>(menu, "Label1");
+    entry->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(entry, Qt::Key_Return);
+    QVERIFY(!menu->isVisible());
+    QVERIFY(TestUtil::topLevel("FPosobie")->isVisible());
+}
+
+void MenusTest::heldKeyOpensOnce()
+{
+    QWidget *menu = TestUtil::topLevel("FPrandmet");
+    showOnly(menu);
+    for (const char *name : {"Label16", "Label1"}) {
+        QWidget *entry = TestUtil::child<QWidget>(menu, QString::fromLatin1(name));
+        entry->setFocus(Qt::TabFocusReason);
+        for (bool repeated : {false, true, true}) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeated);
+            QApplication::sendEvent(entry, &press);
+        }
+    }
+    QCOMPARE(m_requests, (QList<QPair<QString, QString>>{{"openDocument", "book\\annot.chm"},
+                                                         {"openDocument", "book\\metuk.chm"}}));
+}
+
+void MenusTest::escapeClosesAsTheCloseBox_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("returnWindow");
+    QTest::newRow("FSoderg") << "FSoderg"
+                             << "FInterface";
+    QTest::newRow("FPrandmet") << "FPrandmet"
+                               << "FSoderg";
+    QTest::newRow("FPosobie") << "FPosobie"
+                              << "FSoderg";
+    QTest::newRow("FLabprakt") << "FLabprakt"
+                               << "FSoderg";
+    QTest::newRow("FUkazaniya") << "FUkazaniya"
+                                << "FLabprakt";
+    QTest::newRow("FPracticum") << "FPracticum"
+                                << "FLabprakt";
+    QTest::newRow("FExamQuest") << "FExamQuest"
+                                << "FSoderg";
+}
+
+void MenusTest::escapeClosesAsTheCloseBox()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, returnWindow);
+    QWidget *menu = TestUtil::topLevel(window);
+    showActive(menu);
+    QWidget *focused = menu->focusWidget() ? menu->focusWidget() : menu;
+    QTest::keyClick(focused, Qt::Key_Escape);
+    QVERIFY(!menu->isVisible());
+    QVERIFY(TestUtil::topLevel(returnWindow)->isVisible());
+    QVERIFY(m_requests.isEmpty());
+}
+
+void MenusTest::mainWindowKeys()
+{
+    QWidget *main = TestUtil::topLevel("FInterface");
+    showActive(main);
+    auto *next = TestUtil::child<QPushButton>(main, "ButtonNext");
+    QVERIFY(next->isDefault());
+    QVERIFY(!TestUtil::child<QPushButton>(main, "Button1")->isDefault());
+    QTest::keyClick(main->focusWidget() ? main->focusWidget() : main, Qt::Key_Escape);
+    QVERIFY(main->isVisible());
+    // Enter anywhere but on "Выход" presses "Далее >".
+    next->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(main, Qt::Key_Return);
+    QVERIFY(!main->isVisible());
+    QVERIFY(TestUtil::topLevel("FSoderg")->isVisible());
+}
+
+void MenusTest::focusMarkIsVisible_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("other");
+    QTest::newRow("main window") << "FInterface"
+                                 << "ButtonNext"
+                                 << "Button1";
+    QTest::newRow("contents") << "FSoderg"
+                              << "Label2"
+                              << "Label3";
+    QTest::newRow("lab selector") << "FPracticum"
+                                  << "ButtonISA"
+                                  << "ButtonPCI";
+}
+
+// The focused entry looks different enough from itself unfocused to be seen:
+// some of its pixels (or those just around it) change by a strong contrast.
+void MenusTest::focusMarkIsVisible()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, other);
+    QWidget *menu = TestUtil::topLevel(window);
+    showActive(menu);
+    QWidget *entry = TestUtil::child<QWidget>(menu, control);
+    const QRect area = entry->geometry().adjusted(-3, -3, 3, 3) & menu->rect();
+    const QImage focused = grabFocused(menu, entry, area);
+    QVERIFY(entry->hasFocus());
+    const QImage unfocused = grabFocused(menu, TestUtil::child<QWidget>(menu, other), area);
+    QCOMPARE(focused.size(), unfocused.size());
+    int strong = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+            const QColor a = focused.pixelColor(x, y);
+            const QColor b = unfocused.pixelColor(x, y);
+            if (qAbs(a.lightness() - b.lightness()) >= 60)
+                ++strong;
+        }
+    }
+    TestUtil::saveScreenshot(menu, window + QStringLiteral("_focus"));
+    QVERIFY2(strong >= 40, qPrintable(QStringLiteral("%1 strongly changed pixels").arg(strong)));
 }
 
 QTEST_MAIN(MenusTest)

@@ -113,14 +113,30 @@ void PhaseChainLayoutTest::signalLabels()
         if (p.role == ChainPrimitive::SignalLabel)
             labels.append(p);
     }
-    QCOMPARE(labels.size(), 3);
-    QCOMPARE(labels[0].text, QStringLiteral("#BSY"));
+    QCOMPARE(labels.size(), 4);
+    // The labels name the signals as the check boxes do, in a readable size.
+    QCOMPARE(labels[0].text, QStringLiteral("BSY#"));
     QCOMPARE(labels[0].pos, QPoint(195, 1));
-    QCOMPARE(labels[1].text, QStringLiteral("#MSG"));
+    QCOMPARE(labels[1].text, QStringLiteral("MSG#"));
     QCOMPARE(labels[1].pos, QPoint(195, 13));
-    QCOMPARE(labels[2].text, QStringLiteral("#DBxPx"));
+    QCOMPARE(labels[2].text, QStringLiteral("DBx#"));
     QCOMPARE(labels[2].pos, QPoint(195, 25));
-    QCOMPARE(labels[2].fontSize, 6);
+    QCOMPARE(labels[3].text, QStringLiteral("DBPx#"));
+    QCOMPARE(labels[3].pos, QPoint(195, 37));
+    QCOMPARE(labels[2].fontSize, 8);
+    QVERIFY(PhaseChainLayout::pixelSize(labels[2].fontSize) >= 10);
+    // A larger size spaces the lines further apart.
+    ChainParameters large;
+    large.labelFontSize = 14;
+    QList<QPoint> positions;
+    for (const ChainPrimitive &p :
+         ofKind(PhaseChainLayout::layout({{0, 0}, {8, 1 | 32 | 256}}, large), ChainPrimitive::Text)) {
+        if (p.role == ChainPrimitive::SignalLabel) {
+            QCOMPARE(p.fontSize, 14);
+            positions.append(p.pos);
+        }
+    }
+    QCOMPARE(positions, (QList<QPoint>{{195, 1}, {195, 1 + 20}, {195, 1 + 40}, {195, 1 + 60}}));
 }
 
 void PhaseChainLayoutTest::rowChangeAtEighthPhase()
@@ -248,7 +264,7 @@ void PhaseChainLayoutTest::parametersDialog()
     font->setValue(14);
     string->setValue(4);
     dist->setValue(100);
-    QCOMPARE(dialog.workingParameters(), (ChainParameters{100, 60, 4}));
+    QCOMPARE(dialog.workingParameters(), (ChainParameters{100, 60, 4, 14}));
     QCOMPARE(dialog.previewFontSize(), 14);
     QCOMPARE(exercise.parameters(), ChainParameters{}); // nothing applied yet
 
@@ -258,18 +274,18 @@ void PhaseChainLayoutTest::parametersDialog()
     QCOMPARE(apply->text(), QStringLiteral("Применить"));
     apply->click();
     QCOMPARE(applied, 1);
-    QCOMPARE(exercise.parameters(), (ChainParameters{100, 60, 4}));
-    // The chain follows; its fonts stay 8 and 6 whatever the preview used.
+    QCOMPARE(exercise.parameters(), (ChainParameters{100, 60, 4, 14}));
+    // The chain follows, its signal labels in the chosen size.
     exercise.addStep({0, 1});
     exercise.addStep({1, 1});
     const auto all = PhaseChainLayout::layout(exercise.steps(), exercise.parameters());
     QCOMPARE(ofKind(all, ChainPrimitive::Circle)[1].rect, QRect(210, 5, 60, 60));
     for (const ChainPrimitive &t : ofKind(all, ChainPrimitive::Text))
-        QCOMPARE(t.fontSize, t.role == ChainPrimitive::Abbreviation ? 8 : 6);
+        QCOMPARE(t.fontSize, t.role == ChainPrimitive::Abbreviation ? 8 : 14);
 
-    // Shown again: the working values come from the exercise, the font size back to 8.
+    // Shown again: the working values come from the exercise.
     dialog.show();
-    QCOMPARE(font->value(), 8);
+    QCOMPARE(font->value(), 14);
     QCOMPARE(circle->value(), 60);
     QCOMPARE(dist->value(), 100);
     TestUtil::saveScreenshot(&dialog, QStringLiteral("FMDlg1"));

@@ -58,7 +58,7 @@ void PhaseTaskTest::tables()
     QCOMPARE(PhaseTable::abbreviation(-1), QString());
     const auto &signals_ = PhaseTable::signalTable();
     QCOMPARE(QString::fromLatin1(signals_[8].caption), QStringLiteral("DBx# DBPx#"));
-    QCOMPARE(QString::fromLatin1(signals_[8].label), QStringLiteral("#DBxPx"));
+    QCOMPARE(QString::fromLatin1(signals_[0].caption), QStringLiteral("BSY#"));
     for (int i = 0; i < PhaseTable::kSignalCount; ++i)
         QCOMPARE(int(signals_[i].bit), 1 << i);
     QCOMPARE(int(PhaseTable::allSignalBits()), 511);

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -96,6 +97,8 @@ private Q_SLOTS:
     void questionTestCounts();
     void usbTaskCounts();
     void recordsAreIndependent();
+    void enterInSurnameGoesToGroup_data();
+    void enterInSurnameGoesToGroup();
 };
 
 void RegistrationTest::dialogControls()
@@ -401,6 +404,51 @@ void RegistrationTest::recordsAreIndependent()
     QCOMPARE(usb.record().surname, QStringLiteral("Петров"));
     QCOMPARE(scsi.record().surname, QStringLiteral("Сидоров"));
     QCOMPARE(scsi.record().value(StudentRecord::Task2Right), 0);
+}
+
+void RegistrationTest::enterInSurnameGoesToGroup_data()
+{
+    QTest::addColumn<bool>("usb");
+    QTest::addRow("Reg_form") << false;
+    QTest::addRow("Reg_formusb") << true;
+}
+
+void RegistrationTest::enterInSurnameGoesToGroup()
+{
+    QFETCH(bool, usb);
+    std::unique_ptr<RegistrationDialog> dialog;
+    if (usb)
+        dialog = std::make_unique<TReg_formusb>();
+    else
+        dialog = std::make_unique<TReg_form>();
+    StudentRecord record;
+    fill(record);
+    bool openAfterSurname = false;
+    QWidget *focusAfterSurname = nullptr;
+    StudentRecord afterSurname;
+    TestUtil::ModalAnswerer answerer([&](QWidget *modal) {
+        auto *surname = TestUtil::child<QLineEdit>(modal, "E_fam");
+        auto *group = TestUtil::child<QLineEdit>(modal, "E_gr");
+        surname->clear();
+        QTest::keyClicks(surname, QStringLiteral("Petrov"));
+        QTest::keyClick(surname, Qt::Key_Return);
+        openAfterSurname = modal->isVisible();
+        focusAfterSurname = modal->focusWidget();
+        afterSurname = record;
+        group->clear();
+        QTest::keyClicks(group, QStringLiteral("K4-404"));
+        QTest::keyClick(group, Qt::Key_Enter, Qt::KeypadModifier);
+    });
+    QVERIFY(!TestUtil::child<QPushButton>(dialog.get(), "B_ok")->isDefault());
+    QVERIFY(dialog->registerStudent(record));
+    QVERIFY2(openAfterSurname, "Enter in the surname does not accept the dialog");
+    QCOMPARE(focusAfterSurname, TestUtil::child<QWidget>(dialog.get(), "E_gr"));
+    QCOMPARE(afterSurname.surname, QStringLiteral("Иванов"));
+    QCOMPARE(afterSurname.value(StudentRecord::Task1Attempts), 12);
+    // Enter in the group accepts: a new student, the counters start again.
+    QCOMPARE(record.surname, QStringLiteral("Petrov"));
+    QCOMPARE(record.group, QStringLiteral("K4-404"));
+    QCOMPARE(record.value(StudentRecord::Task1Attempts), 0);
 }
 
 QTEST_MAIN(RegistrationTest)

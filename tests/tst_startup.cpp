@@ -1,7 +1,10 @@
 #include "shell/startup.h"
 #include "shell/windowset.h"
 
+#include "platform/contenterror.h"
+#include "platform/guard.h"
 #include "platform/helpengine.h"
+#include "platform/messages.h"
 #include "shell/shellactions.h"
 #include "shell/tfinterface.h"
 #include "testutil.h"
@@ -21,6 +24,7 @@ private Q_SLOTS:
     void windows_data();
     void windows();
     void globalsPointToTheWindows();
+    void titlesAreTheCaptionsAlone();
 
 private:
     QList<QObject *> m_created;
@@ -200,6 +204,19 @@ void StartupTest::globalsPointToTheWindows()
     const QList<QWidget *> windows = standingWindows();
     for (QWidget *window : windows)
         QCOMPARE(TestUtil::topLevel(window->objectName()), window);
+}
+
+void StartupTest::titlesAreTheCaptionsAlone()
+{
+    configureApplication();
+    // With a display name set, the window system appends it to every title.
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+    QCOMPARE(QGuiApplication::applicationName(), QStringLiteral("Shinovedenie"));
+    // Message boxes without a caption of their own still name the package.
+    TestUtil::ModalAnswerer answerer;
+    Messages::information(nullptr, QStringLiteral("Сообщение"));
+    Guard::run(nullptr, [] { throw ContentError(QStringLiteral("Cannot open file x.txt")); });
+    QCOMPARE(answerer.captions(), (QStringList{QStringLiteral("Шиноведение"), QStringLiteral("Шиноведение")}));
 }
 
 QTEST_MAIN(StartupTest)

@@ -463,7 +463,7 @@ void TForm1Test::appliedParametersRedraw()
     form.show();
     addStep(form, kAnswer[0]);
     addStep(form, kAnswer[1]);
-    // In the dialog: a bigger gap and a bigger preview font, then "Применить".
+    // In the dialog: a bigger gap and bigger labels, then "Применить".
     TestUtil::ModalAnswerer answerer([](QWidget *modal) {
         TestUtil::child<QSpinBox>(modal, QStringLiteral("E_dist"))->setValue(150);
         TestUtil::child<QSpinBox>(modal, QStringLiteral("E_font"))->setValue(18);
@@ -472,7 +472,8 @@ void TForm1Test::appliedParametersRedraw()
     });
     form.size1Click();
     QCOMPARE(answerer.modalNames(), QStringList{QStringLiteral("FMDlg1")});
-    QCOMPARE(form.exercise().parameters(), (ChainParameters{150, 40, 10}));
+    // The label size is applied with the rest.
+    QCOMPARE(form.exercise().parameters(), (ChainParameters{150, 40, 10, 18}));
     const QImage image = TestUtil::child<QWidget>(&form, QStringLiteral("Main_Box"))->grab().toImage();
     QCOMPARE(QColor(image.pixel(175, 12)), QColor(Qt::white)); // no longer at the old place
     QCOMPARE(QColor(image.pixel(246, 25)), QColor(0, 128, 0)); // 50 + 190 + 6

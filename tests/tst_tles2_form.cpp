@@ -224,9 +224,15 @@ void Tles2FormTest::rightAnswer()
     Tles2_form form(record);
     form.show();
     fillRight(form, 2, kRead12);
-    TestUtil::ModalAnswerer answerer;
+    // The counters the student sees while the verdict is up.
+    QStringList countsUnderVerdict;
+    TestUtil::ModalAnswerer answerer([&form, &countsUnderVerdict](QWidget *modal) {
+        countsUnderVerdict << ctl<QLineEdit>(&form, "e_all_les")->text() << ctl<QLineEdit>(&form, "e_r_les")->text();
+        qobject_cast<QMessageBox *>(modal)->buttons().first()->click();
+    });
     const QRect before = ready(form)->geometry();
     ready(form)->click();
+    QCOMPARE(countsUnderVerdict, (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
     QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Задание выполнено верно ")});
     QCOMPARE(answerer.icons(), QList<QMessageBox::Icon>{QMessageBox::Information});
     QCOMPARE(record.value(StudentRecord::Task2Attempts), 1);

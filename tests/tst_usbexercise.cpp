@@ -90,6 +90,8 @@ private Q_SLOTS:
     void wrongCheckShowsErrorPicture();
     void wrongCheckThenCloseCountsOnce();
     void closeWithoutCheck();
+    void enterWalksTheEdits();
+    void escapeDoesNothing();
     void binaryEntry();
     void missingPictures_data();
     void missingPictures();
@@ -381,6 +383,81 @@ void UsbExerciseTest::closeWithoutCheck()
     }
     QCOMPARE(student.value(StudentRecord::Task1Attempts), 2);
     QCOMPARE(student.value(StudentRecord::Task1Right), 0);
+}
+
+void UsbExerciseTest::enterWalksTheEdits()
+{
+    TestUtil::WorkingFolder folder;
+    writePackage(folder);
+    StudentRecord student;
+    TestUtil::ModalAnswerer answerer;
+    TForm11 form(student);
+    form.show();
+    auto *ready = TestUtil::child<QPushButton>(&form, "Ready_btn");
+    QVERIFY(!ready->isDefault());
+    const QStringList names{"edit_pid", "edit_addr", "edit_endp", "edit_piddat", "edit_data"};
+    const QStringList texts{kRight.pid, kRight.address, kRight.endpoint, kRight.dataPid, kRight.data};
+    // A half-typed answer: Enter in each edit but the last moves on and counts nothing.
+    for (int i = 0; i < 4; ++i) {
+        auto *edit = TestUtil::child<QLineEdit>(&form, names[i]);
+        edit->setFocus();
+        QTest::keyClicks(edit, texts[i].left(3));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(form.focusWidget(), TestUtil::child<QLineEdit>(&form, names[i + 1]));
+        QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(form.exercise().tasksGiven(), 0);
+        QCOMPARE(student.value(StudentRecord::Task1Attempts), 0);
+        QVERIFY(!edit->isReadOnly());
+    }
+    QCOMPARE(answerer.count(), 0);
+    QCOMPARE(form.pictureFile(), TForm11::packetPicture());
+    QCOMPARE(ready->text(), QStringLiteral("ГОТОВО"));
+
+    // Enter in the data byte checks the answer once.
+    type(form, kRight);
+    auto *data = TestUtil::child<QLineEdit>(&form, "edit_data");
+    QTest::keyClick(data, Qt::Key_Return);
+    QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Задание выполненно верно !")});
+    QCOMPARE(student.value(StudentRecord::Task1Attempts), 1);
+    QCOMPARE(student.value(StudentRecord::Task1Right), 1);
+    // A second Enter neither checks again nor closes the window.
+    QTest::keyClick(data, Qt::Key_Return);
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.exercise().tasksGiven(), 1);
+    QCOMPARE(answerer.count(), 1);
+    // Space on the focused button presses it: "ВЫХОД".
+    ready->setFocus();
+    QTest::keyClick(ready, Qt::Key_Space);
+    QVERIFY(!form.isVisible());
+    QCOMPARE(student.value(StudentRecord::Task1Attempts), 1);
+}
+
+void UsbExerciseTest::escapeDoesNothing()
+{
+    TestUtil::WorkingFolder folder;
+    writePackage(folder);
+    StudentRecord student;
+    TestUtil::ModalAnswerer answerer;
+    {
+        TForm11 form(student);
+        bool stillOpen = false;
+        QString typed;
+        QTimer::singleShot(0, &form, [&] {
+            auto *pid = TestUtil::child<QLineEdit>(&form, "edit_pid");
+            QTest::keyClicks(pid, QStringLiteral("0110"));
+            QTest::keyClick(pid, Qt::Key_Escape);
+            QTest::keyClick(&form, Qt::Key_Escape);
+            stillOpen = form.isVisible();
+            typed = pid->text();
+            form.done(QDialog::Accepted);
+        });
+        form.exec();
+        QVERIFY(stillOpen);
+        QCOMPARE(typed, QStringLiteral("0110"));
+        QCOMPARE(answerer.count(), 0);
+    }
+    // Only the closing counts, once.
+    QCOMPARE(student.value(StudentRecord::Task1Attempts), 1);
 }
 
 void UsbExerciseTest::binaryEntry()

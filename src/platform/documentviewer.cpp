@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -105,7 +106,7 @@ void DocumentViewer::buildWindow()
     toolBar->addSeparator();
     addTool(QStringLiteral("Найти на странице"), Icons::themed("edit-find", QStyle::SP_FileDialogContentsView),
             QKeySequence::keyBindings(QKeySequence::Find), "Find", &DocumentViewer::FindButtonClick);
-    addTool(QStringLiteral("Как пользоваться"), Icons::themed("help-contents", QStyle::SP_DialogHelpButton),
+    addTool(QStringLiteral("Как пользоваться"), Icons::themed("dialog-question", QStyle::SP_MessageBoxQuestion),
             {QKeySequence(Qt::Key_F1)}, "HelpOnHelp", &DocumentViewer::HelpOnHelpButtonClick);
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
@@ -199,11 +200,19 @@ void DocumentViewer::buildWindow()
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::anchorClicked, this,
             [this](const QUrl &link) { Guard::run(this, [this, link] { followLink(link); }); });
-    connect(m_browser, qOverload<const QUrl &>(&QTextBrowser::highlighted), this, [this](const QUrl &link) {
-        const QUrl target = m_browser->resolve(link);
-        statusBar()->showMessage(target.scheme() == PageBrowser::scheme() ? target.path(QUrl::FullyDecoded).mid(1)
-                                                                          : link.toString());
+    connect(m_browser, qOverload<const QUrl &>(&QTextBrowser::highlighted), this,
+            [this](const QUrl &link) { statusBar()->showMessage(linkDescription(link)); });
+    // The index tab is for typing a keyword.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == IndexTab)
+            m_indexSearch->setFocus(Qt::OtherFocusReason);
     });
+    // Escape and Ctrl+W close the viewer as its close box does; Escape in the find bar closes the bar first.
+    auto *closeViewer = new QAction(this);
+    closeViewer->setObjectName(QStringLiteral("CloseAction"));
+    closeViewer->setShortcuts(QKeySequence::keyBindings(QKeySequence::Close));
+    addAction(closeViewer);
+    connect(closeViewer, &QAction::triggered, this, &QWidget::close);
 }
 
 void DocumentViewer::buildContents()
@@ -294,6 +303,26 @@ DocumentViewer::Tab DocumentViewer::currentTab() const
 QUrl DocumentViewer::helpOnHelpUrl()
 {
     return QUrl(QStringLiteral("qrc:/platform/helponhelp.html"));
+}
+
+QString DocumentViewer::linkDescription(const QUrl &link) const
+{
+    // The status bar names where a link leads by the page's title, never by
+    // the document's inner file names.
+    const QUrl target = m_browser->resolve(link);
+    if (target.scheme() != PageBrowser::scheme())
+        return target.scheme() == QLatin1String("qrc") ? QString() : link.toString();
+    const QTreeWidgetItem *item = m_itemByPage.value(pageKey(target.path(QUrl::FullyDecoded)));
+    return item ? item->text(0) : QString();
+}
+
+void DocumentViewer::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void DocumentViewer::closeEvent(QCloseEvent *event)

@@ -56,6 +56,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildWindow();
@@ -64,6 +65,7 @@ private:
     void followLink(const QUrl &link);
     void openIndexEntry();
     void selectContentsItemFor(const QUrl &url);
+    QString linkDescription(const QUrl &link) const;
 
     void ContentsTreeChange();
     void ContentsTreeActivate();

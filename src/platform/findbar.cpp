@@ -148,6 +148,7 @@ bool FindBar::find(bool backward, bool fromSelectionStart)
     }
     const QTextDocument::FindFlags flags = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
     bool found = m_browser->find(text, flags);
+    const bool wrapped = !found;
     if (!found) {
         QTextCursor wrap = m_browser->textCursor();
         wrap.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
@@ -157,6 +158,9 @@ bool FindBar::find(bool backward, bool fromSelectionStart)
             m_browser->setTextCursor(before);
     }
     showResult(found);
+    if (found && wrapped)
+        m_status->setText(backward ? QStringLiteral("Поиск продолжен с конца страницы")
+                                   : QStringLiteral("Поиск продолжен с начала страницы"));
     return found;
 }
 

@@ -8,7 +8,7 @@ class QTextBrowser;
 class QToolButton;
 
 // Find in page: a bar under the page with the text to find, next and previous;
-// the search wraps around the page and says when the text is not there.
+// the search wraps around the page, says so, and says when the text is not there.
 class FindBar : public QWidget {
     Q_OBJECT
 

@@ -1,8 +1,8 @@
 #include "platform/guard.h"
 
 #include "platform/contenterror.h"
+#include "platform/messages.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -23,7 +23,7 @@ bool run(QWidget *owner, const std::function<void()> &handler)
 
 void showError(QWidget *owner, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, Messages::defaultCaption(), text, QMessageBox::Ok,
                     owner && owner->isVisible() ? owner : nullptr);
     box.setObjectName(QStringLiteral("ErrorBox"));
     box.exec();

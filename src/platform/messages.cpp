@@ -1,6 +1,5 @@
 #include "platform/messages.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -8,7 +7,7 @@ namespace {
 
 void show(QWidget *owner, QMessageBox::Icon icon, const QString &text, const QString &caption)
 {
-    QMessageBox box(icon, caption.isEmpty() ? QApplication::applicationDisplayName() : caption, text, QMessageBox::Ok,
+    QMessageBox box(icon, caption.isEmpty() ? Messages::defaultCaption() : caption, text, QMessageBox::Ok,
                     owner && owner->isVisible() ? owner : nullptr);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.exec();
@@ -17,6 +16,11 @@ void show(QWidget *owner, QMessageBox::Icon icon, const QString &text, const QSt
 } // namespace
 
 namespace Messages {
+
+QString defaultCaption()
+{
+    return QStringLiteral("Шиноведение");
+}
 
 void information(QWidget *owner, const QString &text, const QString &caption)
 {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -23,7 +24,9 @@ TextWindow::TextWindow(const QString &filePath, QWidget *parent)
     m_view = new QPlainTextEdit(this);
     m_view->setObjectName(QStringLiteral("TextView"));
     m_view->setReadOnly(true);
-    m_view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The laboratory texts hold tables and bit layouts: fixed pitch, lines kept whole.
+    m_view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_view->setFrameShape(QFrame::NoFrame);
     m_view->document()->setDocumentMargin(8);
     layout->addWidget(m_view);

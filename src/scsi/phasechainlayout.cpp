@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QStringList>
 #include <cmath>
 
 namespace PhaseChainLayout {
@@ -28,7 +29,7 @@ ChainPrimitive text(QPoint pos, const QString &content, ChainPrimitive::TextRole
     primitive.pos = pos;
     primitive.text = content;
     primitive.role = role;
-    primitive.fontSize = role == ChainPrimitive::Abbreviation ? kAbbreviationFontSize : kLabelFontSize;
+    primitive.fontSize = kAbbreviationFontSize;
     return primitive;
 }
 
@@ -113,13 +114,21 @@ QList<ChainPrimitive> layoutStep(int index, const PhaseStep &step, Cursor &curso
         arrowhead(out, tip, a);
     }
 
+    // Labels larger than the usual size take more room per line.
+    const int lineStep = qMax(kLabelLineStep, pixelSize(parameters.labelFontSize) + 1);
     int k = 0;
     for (const PhaseTable::Signal &signal : PhaseTable::signalTable()) {
         if (!(step.mask & signal.bit))
             continue;
-        out.append(text(QPoint(kLeft + d + cursor.column * pitch, cursor.rowOffset + 1 + 12 * k),
-                        QString::fromLatin1(signal.label), ChainPrimitive::SignalLabel));
-        ++k;
+        // "DBx# DBPx#" names two lines of the bus; one label each keeps it clear of the next circle.
+        const QStringList names = QString::fromLatin1(signal.caption).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString &name : names) {
+            ChainPrimitive label = text(QPoint(kLeft + d + cursor.column * pitch, cursor.rowOffset + 1 + lineStep * k),
+                                        name, ChainPrimitive::SignalLabel);
+            label.fontSize = parameters.labelFontSize;
+            out.append(label);
+            ++k;
+        }
     }
 
     ++cursor.column;
@@ -212,6 +221,11 @@ QFont pixelFont(const QFont &base, int pointSize, const QPaintDevice *device)
 
 } // namespace
 
+int pixelSize(int pointSize)
+{
+    return (pointSize * 96 + 36) / 72;
+}
+
 void paint(QPainter &painter, const QList<ChainPrimitive> &primitives, const QColor &buttonFace)
 {
     painter.save();
@@ -220,7 +234,6 @@ void paint(QPainter &painter, const QList<ChainPrimitive> &primitives, const QCo
     painter.setBrush(Qt::NoBrush);
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const QFont abbreviationFont = pixelFont(painter.font(), kAbbreviationFontSize, painter.device());
-    const QFont labelFont = pixelFont(painter.font(), kLabelFontSize, painter.device());
     SpriteCache &cache = sprites();
 
     for (const ChainPrimitive &primitive : primitives) {
@@ -237,7 +250,10 @@ void paint(QPainter &painter, const QList<ChainPrimitive> &primitives, const QCo
             break;
         case ChainPrimitive::Text:
             if (primitive.role == ChainPrimitive::SignalLabel)
-                painter.drawImage(primitive.pos, cache.text(primitive.text, labelFont, Qt::black, buttonFace, ratio));
+                painter.drawImage(primitive.pos,
+                                  cache.text(primitive.text,
+                                             pixelFont(painter.font(), primitive.fontSize, painter.device()), Qt::black,
+                                             buttonFace, ratio));
             else
                 painter.drawImage(primitive.pos,
                                   cache.text(primitive.text, abbreviationFont, Qt::white, QColor(), ratio));

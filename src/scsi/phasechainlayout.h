@@ -21,7 +21,7 @@ struct ChainPrimitive {
     };
     enum TextRole {
         Abbreviation, // white, size 8
-        SignalLabel,  // black on button face, size 6
+        SignalLabel,  // black on button face, in the chain's label size
     };
 
     Kind kind = Line;
@@ -44,7 +44,7 @@ constexpr int kTop = 5;    // Y0
 constexpr int kPerRow = 7; // K
 constexpr int kHeadLength = 10;
 constexpr int kAbbreviationFontSize = 8;
-constexpr int kLabelFontSize = 6;
+constexpr int kLabelLineStep = 12;
 constexpr int kPenWidth = 2;
 
 // Where the next circle goes.
@@ -53,6 +53,9 @@ struct Cursor {
     int rowOffset = 0; // R
     int drawn = 0;
 };
+
+// The pixel size of a point size on the 96-dpi drawing surface.
+int pixelSize(int pointSize);
 
 // The primitives of step `index` placed at the cursor, which moves on.
 QList<ChainPrimitive> layoutStep(int index, const PhaseStep &step, Cursor &cursor, const ChainParameters &parameters);

@@ -11,6 +11,8 @@ struct ChainParameters {
     int gap = 65;      // G: free space between two circles
     int diameter = 40; // D
     int spread = 10;   // A: half the width of an arrowhead
+    // Point size of the signal labels; a line of labels is at least 12 pixels.
+    int labelFontSize = 8;
     bool operator==(const ChainParameters &other) const = default;
 };
 

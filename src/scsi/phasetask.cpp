@@ -25,15 +25,15 @@ constexpr std::array<Phase, PhaseTable::kPhaseCount> kPhases = {{
 }};
 
 constexpr std::array<PhaseTable::Signal, PhaseTable::kSignalCount> kSignals = {{
-    {"BSY#", 1, "#BSY"},
-    {"SEL#", 2, "#SEL"},
-    {"REQ#", 4, "#REQ"},
-    {"C/D#", 8, "#C/D"},
-    {"I/O#", 16, "#I/O"},
-    {"MSG#", 32, "#MSG"},
-    {"ACK#", 64, "#ACK"},
-    {"ATN#", 128, "#ATN"},
-    {"DBx# DBPx#", 256, "#DBxPx"},
+    {"BSY#", 1},
+    {"SEL#", 2},
+    {"REQ#", 4},
+    {"C/D#", 8},
+    {"I/O#", 16},
+    {"MSG#", 32},
+    {"ACK#", 64},
+    {"ATN#", 128},
+    {"DBx# DBPx#", 256},
 }};
 
 } // namespace

@@ -19,9 +19,8 @@ QString listItem(int code);
 QString abbreviation(int code);
 
 struct Signal {
-    const char *caption; // check box caption, "BSY#"
+    const char *caption; // check box caption and the label drawn beside the circle, "BSY#"
     quint16 bit;         // bit value in the signal mask
-    const char *label;   // drawn beside the circle, "#BSY"
 };
 const std::array<Signal, kSignalCount> &signalTable();
 // The bits of all nine signals.

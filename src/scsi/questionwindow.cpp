@@ -2,12 +2,15 @@
 
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "scsi/editchain.h"
+#include "scsi/optionbutton.h"
 #include "scsi/studentrecord.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,7 +61,8 @@ QuestionWindow::QuestionWindow(StudentRecord &record, const QString &questionFil
     b_next = new QPushButton(QStringLiteral("OK"), this);
     b_next->setObjectName(QStringLiteral("b_next"));
     b_next->setMinimumSize(100, 30);
-    b_next->setDefault(true);
+    // Not a default button: Enter answers only once an option is chosen (see keyPressEvent).
+    b_next->setAutoDefault(false);
 
     auto *counts = new QGridLayout;
     counts->addWidget(Label1, 0, 0);
@@ -100,13 +104,30 @@ void QuestionWindow::showQuestion()
     for (const QString &text : question.options) {
         if (index >= QuestionSet::kMaxOptions)
             break;
-        auto *option = new QRadioButton(text, rg_ans);
+        auto *option = new OptionButton(text, rg_ans);
         option->setObjectName(QStringLiteral("rb_ans%1").arg(index));
         m_answers->addButton(option, index);
         layout->insertWidget(index, option);
+        // At once, not when the event loop comes round: the window's height depends on it.
+        option->show();
         m_options.append(option);
         ++index;
     }
+    growToFit();
+}
+
+void QuestionWindow::growToFit()
+{
+    // The options wrap at the window's width; a question with many long
+    // options makes the window taller rather than cutting them off.
+    QLayout *windowLayout = layout();
+    windowLayout->invalidate();
+    windowLayout->activate();
+    const int needed = windowLayout->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
+    windowLayout->activate();
+    rg_ans->layout()->activate();
 }
 
 void QuestionWindow::b_nextClick()
@@ -142,4 +163,22 @@ void QuestionWindow::done(int result)
 {
     Guard::run(this, [this] { FormClose(); });
     QDialog::done(result);
+}
+
+void QuestionWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Escape would close the test and count five questions asked.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    if (EditChain::isEnter(event)) {
+        event->accept();
+        const bool answering = !m_set.finished() && m_answers->checkedId() >= 0;
+        const bool leaving = m_set.finished() && b_next->hasFocus();
+        if (answering || leaving)
+            b_next->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

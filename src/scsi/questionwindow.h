@@ -29,8 +29,12 @@ public:
 
     void done(int result) override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void showQuestion();
+    void growToFit();
 
     StudentRecord &m_record;
     QString m_file;

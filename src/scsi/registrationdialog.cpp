@@ -1,6 +1,7 @@
 #include "scsi/registrationdialog.h"
 
 #include "platform/guard.h"
+#include "scsi/editchain.h"
 #include "scsi/studentrecord.h"
 
 #include <QGuiApplication>
@@ -40,10 +41,12 @@ RegistrationDialog::RegistrationDialog(int counterCount, QWidget *parent)
     B_ok = new QPushButton(QStringLiteral("OK"), this);
     B_ok->setObjectName(QStringLiteral("B_ok"));
     B_ok->setGeometry(40, 116, 85, 26);
-    B_ok->setDefault(true);
     B_can = new QPushButton(QStringLiteral("Отмена"), this);
     B_can->setObjectName(QStringLiteral("B_can"));
     B_can->setGeometry(133, 116, 85, 26);
+
+    // Enter in the surname goes on to the group; Enter in the group accepts.
+    EditChain::install({E_fam, E_gr}, [this] { B_ok->click(); });
 
     Guard::connect(B_ok, &QPushButton::clicked, this, &RegistrationDialog::B_okClick);
     Guard::connect(B_can, &QPushButton::clicked, this, &RegistrationDialog::B_canClick);

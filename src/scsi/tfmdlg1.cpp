@@ -1,6 +1,7 @@
 #include "scsi/tfmdlg1.h"
 
 #include "platform/guard.h"
+#include "scsi/phasechainlayout.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,16 +48,16 @@ protected:
         painter.drawEllipse(QRect(10, 10, d, d));
 
         QFont font = painter.font();
-        font.setPointSize(m_dialog.previewFontSize());
+        font.setPixelSize(PhaseChainLayout::pixelSize(PhaseChainLayout::kAbbreviationFontSize));
         drawText(painter, font, QPoint(d / 2, d / 2 + 3), QStringLiteral("AR"), Qt::white, QColor());
 
-        font.setPointSize(qMax(1, m_dialog.previewFontSize() - 1));
+        font.setPixelSize(PhaseChainLayout::pixelSize(p.labelFontSize));
         painter.setPen(QPen(Qt::black, 2));
         const QPoint tip(g + d + 10, d / 2 + 10);
         painter.drawLine(QPoint(d + 10, d / 2 + 10), tip);
         painter.drawLine(tip, QPoint(g + d, d / 2 + 10 - a));
         painter.drawLine(tip, QPoint(g + d, d / 2 + 10 + a));
-        drawText(painter, font, QPoint(d + 10, d / 2 - 5), QStringLiteral("#BSY"), Qt::black,
+        drawText(painter, font, QPoint(d + 10, d / 2 - 5), QStringLiteral("BSY#"), Qt::black,
                  palette().color(QPalette::Button));
 
         painter.setPen(palette().color(QPalette::Mid));
@@ -138,10 +139,9 @@ void TFMDlg1::showEvent(QShowEvent *event)
 void TFMDlg1::FormShow()
 {
     m_working = m_exercise.parameters();
-    m_fontSize = 8;
     const QSignalBlocker b1(m_circle), b2(m_font), b3(m_string), b4(m_dist);
     m_circle->setValue(m_working.diameter);
-    m_font->setValue(m_fontSize);
+    m_font->setValue(m_working.labelFontSize);
     m_string->setValue(m_working.spread);
     m_dist->setValue(m_working.gap);
     m_preview->update();
@@ -160,7 +160,7 @@ void TFMDlg1::UD_circleChanging()
     else if (name == QLatin1String("E_dist"))
         m_working.gap = spin->value();
     else if (name == QLatin1String("E_font"))
-        m_fontSize = spin->value();
+        m_working.labelFontSize = spin->value();
     m_preview->update();
 }
 

@@ -9,8 +9,8 @@ class QSpinBox;
 class QLabel;
 
 // The drawing-parameters dialog of task 1 ("Параметры"): circle diameter,
-// arrowhead spread and gap, tried out on a preview and applied to the
-// exercise; the preview font size is for the preview only.
+// arrowhead spread, gap and the size of the signal labels, tried out on a
+// preview and applied to the exercise.
 class TFMDlg1 : public QDialog {
     Q_OBJECT
 public:
@@ -18,7 +18,7 @@ public:
 
     // The working values shown in the preview.
     ChainParameters workingParameters() const { return m_working; }
-    int previewFontSize() const { return m_fontSize; }
+    int previewFontSize() const { return m_working.labelFontSize; }
 
     void FormShow();
     void UD_circleChanging();
@@ -37,7 +37,6 @@ private:
 
     PhaseExercise &m_exercise;
     ChainParameters m_working;
-    int m_fontSize = 8;
     QWidget *m_preview = nullptr;
     QSpinBox *m_circle = nullptr;
     QSpinBox *m_font = nullptr;

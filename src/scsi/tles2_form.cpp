@@ -237,9 +237,10 @@ void Tles2_form::Button1Click()
     m_ready->setGeometry(m_ready->x(), kReadyTop + kReadyHeight / 2, m_ready->width(), kReadyHeight / 2);
     m_next->show();
     const DescriptorExercise::Verdict verdict = m_exercise.check(answer());
+    // Both counters are shown before the verdict, which stays up until the student closes it.
     m_allTasks->setText(QString::number(m_exercise.tasksGiven()));
-    Messages::information(this, verdict.message);
     m_rightTasks->setText(QString::number(m_exercise.tasksRight()));
+    Messages::information(this, verdict.message);
 }
 
 void Tles2_form::b_nextClick()

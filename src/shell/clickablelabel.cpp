@@ -1,6 +1,8 @@
 #include "shell/clickablelabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 QFont menuLabelFont()
 {
@@ -22,6 +24,9 @@ ClickableLabel::ClickableLabel(const QString &name, const QString &caption, QWid
         QPalette colours = palette();
         colours.setColor(QPalette::WindowText, QColor(0x12, 0x30, 0x6a));
         setPalette(colours);
+        // Tab focus only: a click does not leave a focus frame behind.
+        setFocusPolicy(Qt::TabFocus);
+        setContentsMargins(kFocusMargin, 0, kFocusMargin, 0);
     }
 }
 
@@ -77,4 +82,28 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (m_kind == Entry && plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        // A held key opens the entry once.
+        if (!event->isAutoRepeat())
+            Q_EMIT clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -5,12 +5,16 @@
 // A menu entry drawn as a label: hand pointer and bold font; bold and
 // underlined while the pointer moves over it, bold only once it leaves.
 // A heading (no action) is bold, with the ordinary pointer and no hover effect.
+// An entry takes the keyboard focus by Tab or the arrows, shows it with a dotted
+// frame, and Enter or Space activates it as a click does.
 // The label takes the size of its caption when it is first shown (measuring
 // text is the costly part of creating a menu).
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     enum Kind { Entry, Heading };
+    // Room left and right of an entry's caption for its focus frame.
+    static constexpr int kFocusMargin = 2;
 
     ClickableLabel(const QString &name, const QString &caption, QWidget *parent, Kind kind = Entry);
 
@@ -27,6 +31,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void setUnderlined(bool underlined);

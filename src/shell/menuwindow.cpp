@@ -2,6 +2,7 @@
 
 #include "platform/windowframe.h"
 #include "shell/clickablelabel.h"
+#include "shell/menukeys.h"
 
 #include <QWidget>
 
@@ -14,12 +15,14 @@ void setUp(QWidget *menu, const QString &name, const QString &caption, int width
     WindowFrame::setTitleBar(menu, WindowFrame::Boxes::CloseAndMinimise);
     WindowFrame::setFixedClientSize(menu, width, height);
     WindowFrame::centreOnScreen(menu);
+    MenuKeys::install(menu, MenuKeys::Escape::Closes);
 }
 
 ClickableLabel *entry(QWidget *menu, const QString &name, const QString &caption, int left, int top)
 {
     auto *label = new ClickableLabel(name, caption, menu, ClickableLabel::Entry);
-    label->move(left, top);
+    // The caption stands at the given place; its focus frame just outside it.
+    label->move(left - ClickableLabel::kFocusMargin, top);
     return label;
 }
 

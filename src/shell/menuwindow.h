@@ -6,7 +6,7 @@ class ClickableLabel;
 class QWidget;
 
 // The section menus share one frame: fixed size with close and minimise
-// boxes, centred on the screen at first showing.
+// boxes, centred on the screen at first showing, keyboard as MenuKeys says.
 namespace MenuWindow {
 
 void setUp(QWidget *menu, const QString &name, const QString &caption, int width, int height);

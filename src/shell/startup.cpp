@@ -34,6 +34,14 @@
 #include "viewers/tfexamquest.h"
 #include "viewers/tflection.h"
 
+#include <QApplication>
+
+void configureApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Shinovedenie"));
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
 QWidget *createWindowSet()
 {
     HelpEngine::setHelpFile(QString());

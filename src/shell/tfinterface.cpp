@@ -5,6 +5,8 @@
 #include "platform/windowframe.h"
 #include "shell/artwork.h"
 #include "shell/imagecontrol.h"
+#include "shell/menubutton.h"
+#include "shell/menukeys.h"
 #include "shell/tfsoderg.h"
 #include "shell/windowset.h"
 
@@ -17,8 +19,7 @@ namespace {
 
 QPushButton *menuButton(const QString &name, const QString &caption, int top, QWidget *parent)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    auto *button = new MenuButton(name, caption, parent);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(16);
     font.setBold(true);
@@ -41,6 +42,9 @@ TFInterface::TFInterface(QWidget *parent)
     ImageForm->setGeometry(0, 0, 600, 400);
     ButtonNext = menuButton(QStringLiteral("ButtonNext"), QStringLiteral("Далее >"), 320, this);
     Button1 = menuButton(QStringLiteral("Button1"), QStringLiteral("Выход"), 360, this);
+    ButtonNext->setDefault(true);
+    // Escape does not end the program; Enter goes on to the contents.
+    MenuKeys::install(this, MenuKeys::Escape::DoesNothing, ButtonNext);
 
     Guard::connect(ButtonNext, &QPushButton::clicked, this, &TFInterface::ButtonNextClick);
     Guard::connect(Button1, &QPushButton::clicked, this, &TFInterface::Button1Click);

@@ -8,6 +8,8 @@
 #include "scsi/tmain_form.h"
 #include "shell/artwork.h"
 #include "shell/imagecontrol.h"
+#include "shell/menubutton.h"
+#include "shell/menukeys.h"
 #include "shell/shellactions.h"
 #include "shell/tflabprakt.h"
 #include "shell/windowset.h"
@@ -47,12 +49,12 @@ TFPracticum::TFPracticum(QWidget *parent)
     Guard::connect(ButtonAdapter, &QPushButton::clicked, this, &TFPracticum::ButtonAdapterClick);
 
     WindowFrame::centreOnScreen(this);
+    MenuKeys::install(this, MenuKeys::Escape::Closes);
 }
 
 QPushButton *TFPracticum::button(const QString &name, const QString &caption, int row)
 {
-    auto *pushButton = new QPushButton(caption, this);
-    pushButton->setObjectName(name);
+    auto *pushButton = new MenuButton(name, caption, this);
     pushButton->setGeometry(56, 50 + row * 31, 140, 25);
     return pushButton;
 }

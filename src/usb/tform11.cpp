@@ -4,10 +4,12 @@
 #include "platform/jpegimage.h"
 #include "platform/messages.h"
 #include "scsi/binaryentry.h"
+#include "scsi/editchain.h"
 #include "scsi/studentrecord.h"
 
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -93,7 +95,13 @@ TForm11::TForm11(StudentRecord &record, QWidget *parent)
     Ready_btn = new QPushButton(QStringLiteral("ГОТОВО"), this);
     Ready_btn->setObjectName(QStringLiteral("Ready_btn"));
     Ready_btn->setGeometry(kImageWidth + 8 - 110, bottom + 14, 110, 32);
-    Ready_btn->setDefault(true);
+
+    // No default button: Enter walks the answer edits and only the data byte's
+    // Enter checks, so a half-typed answer is never counted.
+    EditChain::install(answerEdits(), [this] {
+        if (m_exercise.phase() == UsbExercise::Phase::Working)
+            Ready_btn->click();
+    });
 
     Guard::connect(Ready_btn, &QPushButton::clicked, this, &TForm11::Ready_btnClick);
     Guard::connect(b_next, &QPushButton::clicked, this, &TForm11::b_nextClick);
@@ -179,4 +187,14 @@ void TForm11::done(int result)
 {
     Guard::run(this, [this] { FormClose(); });
     QDialog::done(result);
+}
+
+void TForm11::keyPressEvent(QKeyEvent *event)
+{
+    // Escape would end the opening and count the attempt.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -34,6 +34,9 @@ public:
 
     void done(int result) override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void setPicture(const QString &file);
     void setAnswerReadOnly(bool readOnly);

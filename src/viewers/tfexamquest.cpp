@@ -5,6 +5,7 @@
 #include "platform/navigation.h"
 #include "platform/textfile.h"
 #include "platform/windowframe.h"
+#include "shell/menukeys.h"
 #include "shell/tfsoderg.h"
 #include "shell/windowset.h"
 
@@ -41,6 +42,7 @@ TFExamQuest::TFExamQuest(QWidget *parent)
     QuestMemo->setGeometry(0, 43, 535, 306);
 
     WindowFrame::centreOnScreen(this);
+    MenuKeys::install(this, MenuKeys::Escape::Closes);
     Guard::run(this, [this] { FormCreate(); });
 }
 

@@ -22,9 +22,7 @@ int main(int argc, char *argv[])
     };
     QApplication app(argc, argv);
     phase("application");
-    QApplication::setApplicationName(QStringLiteral("Shinovedenie"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Шиноведение"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    configureApplication();
     ContentPath::adoptPackageFolder();
     QWidget *mainWindow = createWindowSet();
     phase("window set");

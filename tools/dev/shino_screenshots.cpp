@@ -34,9 +34,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Shinovedenie"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Шиноведение"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    configureApplication();
     if (argc != 2) {
         std::fprintf(stderr, "usage: shino_screenshots <folder>\n");
         return 2;
