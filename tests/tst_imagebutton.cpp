@@ -193,7 +193,7 @@ void ImageButtonTest::mouse(QWidget *surface, QEvent::Type type, QPoint at, Qt::
 void ImageButtonTest::writeButtonPictures(const TestUtil::WorkingFolder &folder)
 {
     QImage picture(30, 24, QImage::Format_RGB32);
-    for (const QString &name : {"empty", "AActive", "APressed", "BActive", "BPressed"}) {
+    for (const QString &name : QStringList{"empty", "AActive", "APressed", "BActive", "BPressed"}) {
         picture.fill(name == QStringLiteral("empty") ? Qt::magenta : Qt::darkGreen);
         QVERIFY(picture.save(folder.path() + QStringLiteral("/img/") + name + QStringLiteral(".bmp"), "BMP"));
     }

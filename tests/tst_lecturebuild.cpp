@@ -245,14 +245,14 @@ void LectureBuildTest::shippedLecture()
     const QString package = TestUtil::packageFolder();
     if (package.isEmpty())
         QSKIP("SHINO_PACKAGE_DIR is not set");
-    const QString base = package + "/";
-    const QStringList list = TextFile::readLines(base + "lession/test.txt");
+    QDir::setCurrent(package);
+    const QStringList list = TextFile::readLines("lession\\test.txt");
     QVERIFY(!list.isEmpty());
     const QString video = ContentPath::resolve(list.first(), package);
     QVERIFY2(QFileInfo(video).isFile(), qPrintable(video));
     QVERIFY(video.endsWith(".mp4"));
-    const LecturePairs slides = LecturePairs::parse(TextFile::readLines(base + "lession/pic.txt"));
-    const LecturePairs glossary = LecturePairs::parse(TextFile::readLines(base + "lession/glos.txt"));
+    const LecturePairs slides = LecturePairs::parse(TextFile::readLines("lession\\pic.txt"));
+    const LecturePairs glossary = LecturePairs::parse(TextFile::readLines("lession\\glos.txt"));
     QVERIFY(slides.count() >= 8);
     QCOMPARE(glossary.count(), slides.count());
     for (int i = 0; i < slides.count(); ++i) {

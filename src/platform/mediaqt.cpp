@@ -4,6 +4,7 @@
 #include "platform/contentpath.h"
 #include "platform/mediabackend.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFileInfo>
 #include <QMediaDevices>

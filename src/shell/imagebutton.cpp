@@ -33,7 +33,7 @@ QPixmap ImageButton::loadTransparent(const QString &contentPath)
         throw ContentError::missingFile(contentPath);
     QPixmap picture = QPixmap::fromImage(image);
     const QRgb key = image.pixel(0, image.height() - 1);
-    picture.setMask(QBitmap::fromImage(image.createMaskFromColor(key, Qt::MaskOutColor)));
+    picture.setMask(QBitmap::fromImage(image.createMaskFromColor(key, Qt::MaskInColor)));
     cache.insert(path, picture);
     return picture;
 }

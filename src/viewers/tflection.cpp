@@ -7,6 +7,7 @@
 #include "platform/textfile.h"
 #include "platform/windowframe.h"
 #include "shell/imagebutton.h"
+#include "shell/tfposobie.h"
 #include "shell/windowset.h"
 #include "viewers/tflectionbrowser.h"
 

@@ -19,7 +19,7 @@ namespace LectureBuild {
 namespace {
 
 // Changing how the outputs are made changes this, so that they are made again.
-constexpr char kBuildVersion[] = "lecture build 1: espeak-ng ru, x264 main crf 28 10 fps, aac 64k mono";
+constexpr char kBuildVersion[] = "lecture build 2: espeak-ng ru, x264 main crf 28 10 fps g 50, aac 48k mono";
 constexpr int kProcessTimeoutMs = 180000;
 
 struct Place {
@@ -84,12 +84,12 @@ QByteArray pairFile(const QList<qint64> &times, const QStringList &texts)
 struct Run {
     QString program;
     QStringList arguments;
-    std::unique_ptr<QProcess> process;
 };
 
 // Runs the commands, several at a time; the first failure is reported.
-bool runAll(QList<Run> &runs, const QString &fileName, SourceReport &report)
+bool runAll(const QList<Run> &runs, const QString &fileName, SourceReport &report)
 {
+    std::vector<std::unique_ptr<QProcess>> processes(size_t(runs.size()));
     const int parallel = qBound(1, QThread::idealThreadCount(), 4);
     int next = 0;
     int running = 0;
@@ -97,11 +97,12 @@ bool runAll(QList<Run> &runs, const QString &fileName, SourceReport &report)
     QList<int> active;
     while (ok && (next < runs.size() || !active.isEmpty())) {
         while (next < runs.size() && running < parallel) {
-            Run &run = runs[next];
-            run.process = std::make_unique<QProcess>();
-            run.process->setProcessChannelMode(QProcess::MergedChannels);
-            run.process->start(run.program, run.arguments);
-            if (!run.process->waitForStarted()) {
+            const Run &run = runs[next];
+            auto &process = processes[size_t(next)];
+            process = std::make_unique<QProcess>();
+            process->setProcessChannelMode(QProcess::MergedChannels);
+            process->start(run.program, run.arguments);
+            if (!process->waitForStarted()) {
                 report.error(fileName, 0,
                              QStringLiteral("cannot start %1 (tools/bootstrap.sh installs it)").arg(run.program));
                 return false;
@@ -111,7 +112,7 @@ bool runAll(QList<Run> &runs, const QString &fileName, SourceReport &report)
         }
         const int index = active.takeFirst();
         --running;
-        QProcess &process = *runs[index].process;
+        QProcess &process = *processes[size_t(index)];
         if (!process.waitForFinished(kProcessTimeoutMs) || process.exitStatus() != QProcess::NormalExit ||
             process.exitCode() != 0) {
             report.error(fileName, 0,
@@ -120,10 +121,10 @@ bool runAll(QList<Run> &runs, const QString &fileName, SourceReport &report)
             ok = false;
         }
     }
-    for (Run &run : runs) {
-        if (run.process && run.process->state() != QProcess::NotRunning) {
-            run.process->kill();
-            run.process->waitForFinished();
+    for (auto &process : processes) {
+        if (process && process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished();
         }
     }
     return ok;
@@ -155,7 +156,7 @@ Built<QByteArray> build(const QString &sourcePath, const QString &outputPath, co
         relativeFolder == QStringLiteral(".") ? QString() : QString(relativeFolder).replace('/', '\\');
     place.baseName = QFileInfo(outputRelative).completeBaseName();
     const QString key = QString::fromLatin1(
-        QCryptographicHash::hash(source + kBuildVersion, QCryptographicHash::Sha1).toHex().left(16));
+        QCryptographicHash::hash(QByteArray(source + kBuildVersion), QCryptographicHash::Sha1).toHex().left(16));
     result.value = videoList(place, key);
     const int sectionCount = int(script.sections.size());
 
@@ -192,8 +193,7 @@ Built<QByteArray> build(const QString &sourcePath, const QString &outputPath, co
         voices.append(
             {QStringLiteral("espeak-ng"),
              {QStringLiteral("-v"), QStringLiteral("ru"), QStringLiteral("-s"), QString::number(script.speed),
-              QStringLiteral("-w"), work.filePath(QStringLiteral("s%1.wav").arg(i)), QStringLiteral("-f"), text},
-             {}});
+              QStringLiteral("-w"), work.filePath(QStringLiteral("s%1.wav").arg(i)), QStringLiteral("-f"), text}});
     }
     if (!runAll(voices, sourcePath, report))
         return result;
@@ -234,47 +234,17 @@ Built<QByteArray> build(const QString &sourcePath, const QString &outputPath, co
         return result;
     }
     const QString video = work.filePath(QStringLiteral("video.mp4"));
-    QList<Run> encode = {{QStringLiteral("ffmpeg"),
-                          {"-hide_banner",
-                           "-loglevel",
-                           "error",
-                           "-nostdin",
-                           "-y",
-                           "-f",
-                           "concat",
-                           "-safe",
-                           "0",
-                           "-i",
-                           work.filePath(QStringLiteral("frames.txt")),
-                           "-i",
-                           work.filePath(QStringLiteral("narration.wav")),
-                           "-vf",
-                           "fps=10,format=yuv420p",
-                           "-c:v",
-                           "libx264",
-                           "-profile:v",
-                           "main",
-                           "-preset",
-                           "veryfast",
-                           "-tune",
-                           "stillimage",
-                           "-crf",
-                           "28",
-                           "-g",
-                           "20",
-                           "-c:a",
-                           "aac",
-                           "-b:a",
-                           "64k",
-                           "-ac",
-                           "1",
-                           "-ar",
-                           "44100",
-                           "-movflags",
-                           "+faststart",
-                           "-shortest",
-                           video},
-                          {}}};
+    const QStringList input = {QStringLiteral("-f"),    QStringLiteral("concat"),
+                               QStringLiteral("-safe"), QStringLiteral("0"),
+                               QStringLiteral("-i"),    work.filePath(QStringLiteral("frames.txt")),
+                               QStringLiteral("-i"),    work.filePath(QStringLiteral("narration.wav"))};
+    const QString encoding = QStringLiteral("-vf fps=10,format=yuv420p -c:v libx264 -profile:v main -preset veryfast "
+                                            "-tune stillimage -crf 28 -g 50 -c:a aac -b:a 48k -ac 1 -ar 44100 "
+                                            "-movflags +faststart -shortest");
+    const QList<Run> encode = {{QStringLiteral("ffmpeg"),
+                                QStringList{QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
+                                            QStringLiteral("error"), QStringLiteral("-nostdin"), QStringLiteral("-y")} +
+                                    input + encoding.split(QLatin1Char(' ')) + QStringList{video}}};
     if (!runAll(encode, sourcePath, report))
         return result;
 
