@@ -74,7 +74,8 @@ TFLection::TFLection(QWidget *parent, std::unique_ptr<MediaDevice> device)
     GlossaryText->setFrameShape(QFrame::NoFrame);
     GlossaryText->setReadOnly(true);
     GlossaryText->setEnabled(false);
-    GlossaryText->setPalette(solid(GlossaryText, QColor(36, 36, 36), QColor(128, 0, 128)));
+    // Purple light enough to read on the dark box.
+    GlossaryText->setPalette(solid(GlossaryText, QColor(36, 36, 36), QColor(190, 120, 235)));
     QFont glossaryFont = GlossaryText->font();
     glossaryFont.setPixelSize(15);
     glossaryFont.setBold(true);
