@@ -1,4 +1,5 @@
 #include "platform/contentpath.h"
+#include "platform/mediabackend.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 
 int main(int argc, char *argv[])
 {
+    MediaBackend::chooseFfmpeg();
     QApplication app(argc, argv);
     configureApplication();
     ContentPath::adoptPackageFolder();

@@ -1,7 +1,9 @@
 #include "contentbuilder.h"
 
+#include "bmppicture.h"
 #include "descriptorsource.h"
 #include "helpcompiler.h"
+#include "lecturebuild.h"
 #include "phasesource.h"
 #include "picturerenderer.h"
 #include "picturescript.h"
@@ -34,7 +36,8 @@ struct Suffix {
 constexpr Suffix kFileSuffixes[] = {
     {".jpg.pic", ".jpg", Kind::Picture}, {".txt", ".txt", Kind::Text},        {".quest", ".txt", Kind::Questions},
     {".phases", ".dat", Kind::Phases},   {".cdb", ".dat", Kind::Descriptors}, {".usbtasks", ".dat", Kind::UsbTasks},
-    {".isa", ".isa", Kind::Text},        {".dgr", ".dgr", Kind::Text},
+    {".isa", ".isa", Kind::Text},        {".dgr", ".dgr", Kind::Text},        {".bmp.pic", ".bmp", Kind::Bitmap},
+    {".lecture", ".txt", Kind::Lecture},
 };
 constexpr Suffix kFolderSuffixes[] = {{".hlp.d", ".hlp", Kind::Help}, {".chm.d", ".chm", Kind::Help}};
 
@@ -76,7 +79,8 @@ QDateTime inputTime(const Source &source)
     switch (source.kind) {
     case Kind::Help:
         return newestIn(source.path);
-    case Kind::Picture: {
+    case Kind::Picture:
+    case Kind::Bitmap: {
         QDateTime newest = modified(source.path);
         const Built<PictureScript::Script> script = PictureScript::parseFile(source.path);
         for (const QString &file : script.value.files) {
@@ -242,6 +246,10 @@ Built<QByteArray> buildFile(const Source &source)
     switch (source.kind) {
     case Kind::Picture:
         return PictureRenderer::buildJpeg(bytes, source.path, PictureScript::diskLoader());
+    case Kind::Bitmap:
+        return BmpPicture::build(bytes, source.path, PictureScript::diskLoader());
+    case Kind::Lecture: // checked only: the lecture's outputs are made by run()
+        return LectureBuild::build(source.path, QString(), source.output, true);
     case Kind::Text:
         return TextSource::build(bytes, source.path);
     case Kind::Questions:
@@ -296,6 +304,8 @@ void buildJobs(std::vector<Job> &jobs, const Options &options)
             continue;
         if (job.source->kind == Kind::Help)
             job.built.report = HelpCompiler::readFolder(job.source->path).report;
+        else if (job.source->kind == Kind::Lecture && !options.checkOnly)
+            job.built = LectureBuild::build(job.source->path, job.outputPath, job.source->output, false);
         else
             job.built = buildFile(*job.source);
     }
