@@ -7,7 +7,7 @@ build=${SHINO_BUILD_DIR:-$here/build}
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
   # Clones in other folders share the cache.
-  export CCACHE_BASEDIR="$here"
+  export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHINO_WARNINGS_AS_ERRORS=ON "${launcher[@]}"
