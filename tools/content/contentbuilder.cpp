@@ -2,6 +2,7 @@
 
 #include "descriptorsource.h"
 #include "helpcompiler.h"
+#include "pcianswercheck.h"
 #include "phasesource.h"
 #include "picturerenderer.h"
 #include "picturescript.h"
@@ -241,8 +242,12 @@ Built<QByteArray> buildFile(const Source &source)
     switch (source.kind) {
     case Kind::Picture:
         return PictureRenderer::buildJpeg(bytes, source.path, PictureScript::diskLoader());
-    case Kind::Text:
-        return TextSource::build(bytes, source.path);
+    case Kind::Text: {
+        Built<QByteArray> text = TextSource::build(bytes, source.path);
+        if (PciAnswerCheck::isAnswer(source.relative))
+            PciAnswerCheck::check(bytes, source.path, text.report);
+        return text;
+    }
     case Kind::Questions:
         return QuestionSource::build(bytes, source.path);
     case Kind::Phases:
