@@ -30,7 +30,7 @@ public:
         const QString text = index.data().toString();
         if (!text.isEmpty()) {
             painter->setPen(Qt::black);
-            painter->drawText(option.rect.adjusted(4, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+            painter->drawText(option.rect.adjusted(3, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
         }
         LessonCellPainter::Cell cell;
         cell.column = column;
@@ -67,6 +67,10 @@ LessonGrid::LessonGrid(const LessonRules &rules, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setItemDelegate(new CellDelegate(m_rules, this));
     setFixedSize(10 * CellWidth, LessonRules::Rows * CellHeight);
+    // Names such as "DEVSEL#" must fit the 51-pixel name column.
+    QFont names = font();
+    names.setPointSize(names.pointSize() - 1);
+    setFont(names);
 }
 
 void LessonGrid::setNames(const QStringList &names)

@@ -108,6 +108,7 @@ void TControlQues::presentNext()
     }
     if (!m_variantButtons.isEmpty())
         m_variantButtons.first()->setChecked(true);
+    layout()->activate();
 }
 
 void TControlQues::BitBtn1Click()

@@ -17,8 +17,8 @@ namespace {
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 453;
 constexpr int kLabelHeight = 50;
-constexpr int kSideLeft = 10 * LessonGrid::CellWidth + 6;
-constexpr int kSideWidth = kClientWidth - kSideLeft - 6;
+constexpr int kSideLeft = 10 * LessonGrid::CellWidth + 4;
+constexpr int kSideWidth = kClientWidth - kSideLeft - 3;
 
 const QString kCheckCaption = QStringLiteral("Результат проверки");
 
@@ -51,10 +51,13 @@ TLesson::TLesson(QWidget *parent)
     GroupBox1 = new QGroupBox(QStringLiteral("Результаты"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(kSideLeft, kLabelHeight, kSideWidth, 104);
-    const auto counter = [this](const QString &name, int index) {
+    QFont small = GroupBox1->font();
+    small.setPointSize(small.pointSize() - 1);
+    const auto counter = [this, small](const QString &name, int index) {
         auto *label = new QLabel(GroupBox1);
         label->setObjectName(name);
-        label->setGeometry(8, 20 + index * 20, kSideWidth - 12, 18);
+        label->setFont(small);
+        label->setGeometry(4, 20 + index * 20, kSideWidth - 6, 18);
         return label;
     };
     Label2 = counter(QStringLiteral("Label2"), 0);

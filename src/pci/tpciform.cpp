@@ -323,9 +323,7 @@ void TPciform::openTable(const PciTables::Table &table)
         // while the rows scroll; grid row n is model row n - 1.
         StringGrid1->setColumnCount(table.columns);
         StringGrid1->setRowCount(table.rows - 1);
-        const QList<int> widths = PciTables::columnWidths(table, StringGrid1->viewport()->width());
         for (int column = 0; column < table.columns; ++column) {
-            StringGrid1->setColumnWidth(column, widths.value(column));
             const QStringList lines = TextFile::readLines(table.columnFiles.at(column));
             auto *heading = new QTableWidgetItem(lines.value(0));
             heading->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -338,6 +336,12 @@ void TPciform::openTable(const PciTables::Table &table)
     showIntro(table.introText);
     m_detailList = PciTables::readDetailList(table.detailList);
     Panel1->show();
+    // The widths follow the grid's width, known once the panel is laid out.
+    m_layout->activate();
+    Panel1->layout()->activate();
+    const QList<int> widths = PciTables::columnWidths(table, StringGrid1->viewport()->width());
+    for (int column = 0; column < table.columns; ++column)
+        StringGrid1->setColumnWidth(column, widths.value(column));
     StringGrid1Click();
 }
 

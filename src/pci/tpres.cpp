@@ -108,11 +108,12 @@ void TPres::FormCreate()
 
 void TPres::loadPicture()
 {
-    auto *view = new MetafileView(m_pictureFrame);
-    view->setObjectName(QStringLiteral("Image1"));
-    view->setFit(MetafileView::Fit::Stretch);
-    view->setGeometry(m_pictureFrame->rect().adjusted(6, 6, -6, -6));
-    view->setMetafile(Metafile::load(kPicture));
-    delete m_picture;
-    m_picture = view;
+    const Metafile picture = Metafile::load(kPicture);
+    if (!m_picture) {
+        m_picture = new MetafileView(m_pictureFrame);
+        m_picture->setObjectName(QStringLiteral("Image1"));
+        m_picture->setFit(MetafileView::Fit::Stretch);
+        m_picture->setGeometry(m_pictureFrame->rect().adjusted(6, 6, -6, -6));
+    }
+    m_picture->setMetafile(picture);
 }

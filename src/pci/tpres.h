@@ -5,6 +5,7 @@
 class QLabel;
 class QPushButton;
 class QWidget;
+class MetafileView;
 
 // The PCI trainer's about box: the programme's credits over a colour band
 // running from blue through green towards red, and the bus picture.
@@ -27,6 +28,6 @@ private:
     QLabel *m_title;
     QLabel *m_credits;
     QWidget *m_pictureFrame;
-    QWidget *m_picture = nullptr;
+    MetafileView *m_picture = nullptr;
     QPushButton *Button1;
 };
