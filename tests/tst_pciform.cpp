@@ -423,6 +423,8 @@ void PciFormTest::introTags()
     TestUtil::ModalAnswerer answerer([&](QWidget *modal) {
         shown = memo(modal);
         buttonsShown = TestUtil::child<QPushButton>(modal, "Button2")->isVisible();
+        if (buttonsShown)
+            TestUtil::saveScreenshot(modal, QStringLiteral("pci_intro"));
         if (button.isEmpty())
             modal->close();
         else
@@ -474,6 +476,7 @@ void PciFormTest::operationsOpenTheChosenPage()
         openTab = tabs->currentIndex();
         pageText = memo(modal);
         mainHidden = !form.isVisible();
+        TestUtil::saveScreenshot(modal, QStringLiteral("pci_devices"));
         tabs->setCurrentIndex(1);
         QCOMPARE(memo(modal), QStringLiteral("Страница 1"));
         TestUtil::child<QPushButton>(modal, "BitBtn1")->click();

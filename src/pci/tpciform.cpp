@@ -182,7 +182,15 @@ TPciform::TPciform(QWidget *parent)
     m_layout->setSpacing(0);
     m_layout->addWidget(SpeedBar);
     m_layout->addWidget(Panel1, 1);
-    m_layout->addStretch();
+    // What the window shows while no table is open.
+    m_background = new QLabel(
+        QStringLiteral("<p style='font-size:28pt; font-weight:bold; color:#303080'>Шина PCI</p>"
+                       "<p style='font-size:12pt'>Обучающая программа</p>"
+                       "<p style='color:#505050'>Выберите раздел в меню «Изучение» или на панели инструментов</p>"),
+        this);
+    m_background->setObjectName(QStringLiteral("Background"));
+    m_background->setAlignment(Qt::AlignCenter);
+    m_layout->addWidget(m_background, 1);
     m_layout->addWidget(StatusLine);
 
     Timer1 = new QTimer(this);
@@ -235,6 +243,8 @@ QMenuBar *TPciform::menuBar()
         m_menuBar->addMenu(m_studyMenu);
         m_menuBar->addMenu(m_helpMenu);
         m_layout->setMenuBar(m_menuBar);
+        m_menuBar->show(); // made while the window is being shown: not shown with it
+        m_layout->activate();
     }
     return m_menuBar;
 }
@@ -312,7 +322,7 @@ void TPciform::ArchitItemClick()
 
 void TPciform::openTable(const PciTables::Table &table)
 {
-    Panel1->hide();
+    hidePanel();
     Label3->setText(table.title);
     Label4->setText(table.detailTitle);
     Memo1->clear();
@@ -335,6 +345,7 @@ void TPciform::openTable(const PciTables::Table &table)
     }
     showIntro(table.introText);
     m_detailList = PciTables::readDetailList(table.detailList);
+    m_background->hide();
     Panel1->show();
     // The widths follow the grid's width, known once the panel is laid out.
     m_layout->activate();
@@ -343,6 +354,12 @@ void TPciform::openTable(const PciTables::Table &table)
     for (int column = 0; column < table.columns; ++column)
         StringGrid1->setColumnWidth(column, widths.value(column));
     StringGrid1Click();
+}
+
+void TPciform::hidePanel()
+{
+    Panel1->hide();
+    m_background->show();
 }
 
 void TPciform::SignalsItemClick()
@@ -366,7 +383,7 @@ void TPciform::StringGrid1Click()
 
 void TPciform::OperationsItemClick()
 {
-    Panel1->hide();
+    hidePanel();
     const HiddenWhile hidden(this);
     Intro->setTextName(QStringLiteral("pci\\operatio.txt"));
     const int tag = Intro->showText(true);
@@ -375,7 +392,7 @@ void TPciform::OperationsItemClick()
 
 void TPciform::LessonItemClick()
 {
-    Panel1->hide();
+    hidePanel();
     const HiddenWhile hidden(this);
     showIntro(QStringLiteral("pci\\lesson.txt"));
     Lesson->run();
@@ -383,7 +400,7 @@ void TPciform::LessonItemClick()
 
 void TPciform::ControlItemClick()
 {
-    Panel1->hide();
+    hidePanel();
     const HiddenWhile hidden(this);
     showIntro(QStringLiteral("pci\\control.txt"));
     TControlQues questions(this);

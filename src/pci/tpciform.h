@@ -62,6 +62,7 @@ private:
     QPushButton *speedButton(const QString &name, const QString &hint, int icon, void (TPciform::*handler)());
     void showIntro(const QString &textName);
     void openTable(const PciTables::Table &table);
+    void hidePanel();
     QMenuBar *menuBar();
 
     QWidget *m_returnWindow = nullptr;
@@ -75,6 +76,7 @@ private:
     QLabel *StatusLine;
     QLabel *Label1;
     QWidget *Panel1;
+    QLabel *m_background;
     QLabel *Label3;
     QTableWidget *StringGrid1;
     QLabel *Label4;
