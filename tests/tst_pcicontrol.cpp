@@ -76,6 +76,7 @@ private Q_SLOTS:
     void allRightAndAllWrong_data();
     void allRightAndAllWrong();
     void exitBeforeTheEndShowsNoResult();
+    void escapeDoesNotAbandonTheTest();
     void missingQuestionDoesNotOpen();
 };
 
@@ -230,6 +231,20 @@ void PciControlTest::exitBeforeTheEndShowsNoResult()
     window.exec();
     QCOMPARE(answerer.texts(), (QStringList{"Ответ верный", "Ответ верный"}));
     QCOMPARE(window.quiz().correctAnswers(), 2);
+}
+
+void PciControlTest::escapeDoesNotAbandonTheTest()
+{
+    TestUtil::WorkingFolder folder;
+    writeQuestions(folder);
+    TControlQues window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(window.isVisible());
+    QTest::keyClick(&window, Qt::Key_Return);
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.quiz().currentQuestion(), 1);
 }
 
 void PciControlTest::missingQuestionDoesNotOpen()

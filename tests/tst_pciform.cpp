@@ -283,6 +283,13 @@ void PciFormTest::helpFileOnShowing()
     TPciform form;
     form.show();
     QCOMPARE(HelpEngine::helpFile(), QStringLiteral("pci\\pci.hlp"));
+    TestUtil::WorkingFolder folder;
+    action(form, "HelpContentsItem")->trigger();
+    QVERIFY(HelpEngine::viewerFor(QStringLiteral("pci\\pci.hlp")));
+    HelpEngine::closeAll();
+    TestUtil::child<QPushButton>(&form, "SpeedButton2")->click();
+    QVERIFY(HelpEngine::viewerFor(QStringLiteral("pci\\pci.hlp")));
+    HelpEngine::closeAll();
 }
 
 void PciFormTest::signalTable()

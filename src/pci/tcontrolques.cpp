@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 TControlQues::TControlQues(QWidget *parent)
-    : QDialog(parent)
+    : PciDialog(parent)
     , m_quiz(ControlQuiz::readKey())
 {
     setObjectName(QStringLiteral("ControlQues"));

@@ -2,7 +2,7 @@
 
 #include "pci/controlquiz.h"
 
-#include <QDialog>
+#include "pci/pcidialog.h"
 #include <QStringList>
 
 class QButtonGroup;
@@ -17,7 +17,7 @@ class QVBoxLayout;
 // score in the last message. Created for one test and destroyed after it;
 // creating it reads the key and the five questions, so a missing or short
 // file throws and the test never opens.
-class TControlQues : public QDialog {
+class TControlQues : public PciDialog {
     Q_OBJECT
 public:
     explicit TControlQues(QWidget *parent = nullptr);

@@ -30,7 +30,7 @@ public:
 } // namespace
 
 TDevices::TDevices(QWidget *parent)
-    : QDialog(parent)
+    : PciDialog(parent)
 {
     setObjectName(QStringLiteral("Devices"));
     setWindowTitle(QStringLiteral("Операции на шине"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "pci/pcidialog.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -8,7 +8,7 @@ class QTabBar;
 class MetafileView;
 
 // The four kinds of PCI bus operation, each with its text and picture.
-class TDevices : public QDialog {
+class TDevices : public PciDialog {
     Q_OBJECT
 public:
     explicit TDevices(QWidget *parent = nullptr);

@@ -17,7 +17,7 @@ constexpr int kButtonTop = kHeight - 38;
 } // namespace
 
 TIntro::TIntro(QWidget *parent)
-    : QDialog(parent)
+    : PciDialog(parent)
 {
     setObjectName(QStringLiteral("Intro"));
     setWindowTitle(QStringLiteral("Информация"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "pci/pcidialog.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -8,7 +8,7 @@ class QPushButton;
 // The PCI trainer's introductory text, shown modally before each topic. For
 // the bus operations it also offers the four kinds of operation; its result
 // tag says which was chosen (0 for OK, 1 to 4 for the buttons).
-class TIntro : public QDialog {
+class TIntro : public PciDialog {
     Q_OBJECT
 public:
     explicit TIntro(QWidget *parent = nullptr);

@@ -25,7 +25,7 @@ QColor fromBgr(quint32 bgr)
 } // namespace
 
 TPres::TPres(QWidget *parent)
-    : QDialog(parent)
+    : PciDialog(parent)
 {
     setObjectName(QStringLiteral("Pres"));
     setWindowTitle(QStringLiteral("О программе"));
@@ -76,7 +76,6 @@ TPres::TPres(QWidget *parent)
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(kWidth - 102, kHeight - 42, 90, 30);
-    Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
     FormCreate();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "pci/pcidialog.h"
 
 class QLabel;
 class QPushButton;
@@ -9,7 +9,7 @@ class MetafileView;
 
 // The PCI trainer's about box: the programme's credits over a colour band
 // running from blue through green towards red, and the bus picture.
-class TPres : public QDialog {
+class TPres : public PciDialog {
     Q_OBJECT
 public:
     explicit TPres(QWidget *parent = nullptr);
