@@ -176,6 +176,8 @@ void PciControlTest::windowAndQuestions()
     QCOMPARE(buttons.size(), variantCount(q));
     QCOMPARE(buttons.at(0)->text(), QStringLiteral("вариант %1.1").arg(q));
     QVERIFY(buttons.at(0)->isChecked());
+    for (QRadioButton *b : buttons)
+        QVERIFY(b->isVisible());
     TestUtil::saveScreenshot(&window, QStringLiteral("pci_controlques"));
     TestUtil::ModalAnswerer answerer;
     answer(window, true);
@@ -185,6 +187,7 @@ void PciControlTest::windowAndQuestions()
     const int q2 = window.quiz().question();
     QCOMPARE(variants(window).size(), variantCount(q2));
     QVERIFY(variants(window).at(0)->isChecked());
+    QVERIFY(variants(window).at(1)->isVisible());
     answer(window, false);
     QCOMPARE(answerer.texts().last(), QStringLiteral("Ответ неверный"));
     QCOMPARE(answerer.icons(), (QList<QMessageBox::Icon>{QMessageBox::Warning, QMessageBox::Critical}));

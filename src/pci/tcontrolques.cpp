@@ -104,6 +104,7 @@ void TControlQues::presentNext()
         button->setObjectName(QStringLiteral("Variant%1").arg(i + 1));
         m_variantGroup->addButton(button, i);
         m_variantLayout->addWidget(button);
+        button->show(); // added to a window already on screen
         m_variantButtons.append(button);
     }
     if (!m_variantButtons.isEmpty())

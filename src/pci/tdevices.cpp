@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int kWidth = 640;
-constexpr int kHeight = 560;
+constexpr int kHeight = 520;
 const char *const kPages[] = {"read_tr", "write_tr", "bas_arb", "config"};
 
 // The hourglass while a page loads, whichever way the loading ends.

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kWidth = 560;
-constexpr int kHeight = 400;
+constexpr int kWidth = 520;
+constexpr int kHeight = 380;
 constexpr int kButtonTop = kHeight - 38;
 
 } // namespace
@@ -32,7 +32,7 @@ TIntro::TIntro(QWidget *parent)
 
     BitBtn1 = new QPushButton(Icons::standard(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(kWidth - 98, kButtonTop, 90, 28);
+    BitBtn1->setGeometry(kWidth - 84, kButtonTop, 76, 28);
     BitBtn1->setDefault(true);
 
     const QString captions[] = {QStringLiteral("Цикл чтения"), QStringLiteral("Цикл записи"),
@@ -41,7 +41,7 @@ TIntro::TIntro(QWidget *parent)
     for (int i = 0; i < 4; ++i) {
         auto *button = new QPushButton(captions[i], this);
         button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
-        button->setGeometry(8 + i * 108, kButtonTop, 102, 28);
+        button->setGeometry(8 + i * 104, kButtonTop, 100, 28);
         button->setAutoDefault(false);
         button->hide();
         *buttons[i] = button;

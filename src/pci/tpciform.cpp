@@ -32,7 +32,7 @@
 namespace {
 
 constexpr int kClientWidth = 700;
-constexpr int kClientHeight = 520;
+constexpr int kClientHeight = 500;
 constexpr int kRowHeight = 15;
 const char *const kLongHint = "longHint";
 
