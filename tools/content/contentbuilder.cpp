@@ -3,7 +3,9 @@
 #include "bmppicture.h"
 #include "descriptorsource.h"
 #include "helpcompiler.h"
+#include "keyedquestionsource.h"
 #include "lecturebuild.h"
+#include "pcianswercheck.h"
 #include "phasesource.h"
 #include "picturerenderer.h"
 #include "picturescript.h"
@@ -34,9 +36,11 @@ struct Suffix {
 
 // Longest suffixes first: ".jpg.pic" before anything shorter.
 constexpr Suffix kFileSuffixes[] = {
-    {".jpg.pic", ".jpg", Kind::Picture}, {".txt", ".txt", Kind::Text},        {".quest", ".txt", Kind::Questions},
-    {".phases", ".dat", Kind::Phases},   {".cdb", ".dat", Kind::Descriptors}, {".usbtasks", ".dat", Kind::UsbTasks},
-    {".isa", ".isa", Kind::Text},        {".dgr", ".dgr", Kind::Text},        {".bmp.pic", ".bmp", Kind::Bitmap},
+    {".jpg.pic", ".jpg", Kind::Picture}, {".ctl.quest", ".ctl", Kind::KeyedQuestions},
+    {".bmp.pic", ".bmp", Kind::Bitmap},  {".txt", ".txt", Kind::Text},
+    {".quest", ".txt", Kind::Questions}, {".phases", ".dat", Kind::Phases},
+    {".cdb", ".dat", Kind::Descriptors}, {".usbtasks", ".dat", Kind::UsbTasks},
+    {".isa", ".isa", Kind::Text},        {".dgr", ".dgr", Kind::Text},
     {".lecture", ".txt", Kind::Lecture},
 };
 constexpr Suffix kFolderSuffixes[] = {{".hlp.d", ".hlp", Kind::Help}, {".chm.d", ".chm", Kind::Help}};
@@ -250,10 +254,16 @@ Built<QByteArray> buildFile(const Source &source)
         return BmpPicture::build(bytes, source.path, PictureScript::diskLoader());
     case Kind::Lecture: // checked only: the lecture's outputs are made by run()
         return LectureBuild::build(source.path, QString(), source.output, true);
-    case Kind::Text:
-        return TextSource::build(bytes, source.path);
+    case Kind::Text: {
+        Built<QByteArray> text = TextSource::build(bytes, source.path);
+        if (PciAnswerCheck::isAnswer(source.relative))
+            PciAnswerCheck::check(bytes, source.path, text.report);
+        return text;
+    }
     case Kind::Questions:
         return QuestionSource::build(bytes, source.path);
+    case Kind::KeyedQuestions:
+        return KeyedQuestionSource::buildKey(bytes, source.path);
     case Kind::Phases:
         return PhaseSource::build(bytes, source.path);
     case Kind::Descriptors:
@@ -274,6 +284,23 @@ struct Job {
     QString outputPath;
     Built<QByteArray> built;
 };
+
+// The question files built beside a key file (X.ctl.quest), written after the key.
+bool writeQuestionFiles(const Source &source, const QString &keyPath, SourceReport &report)
+{
+    const std::optional<QByteArray> bytes = readSource(source.path);
+    const Built<QList<KeyedQuestionSource::Output>> built =
+        KeyedQuestionSource::build(bytes.value_or(QByteArray()), source.path);
+    const QDir folder = QFileInfo(keyPath).dir();
+    for (qsizetype i = 1; i < built.value.size(); ++i) {
+        QString error;
+        if (!writeAtomically(folder.filePath(built.value[i].relative), built.value[i].bytes, &error)) {
+            report.error(source.path, 0, QStringLiteral("cannot write %1: %2").arg(built.value[i].relative, error));
+            return false;
+        }
+    }
+    return true;
+}
 
 bool isHelpCompile(const Job &job, const Options &options)
 {
@@ -356,6 +383,8 @@ SourceReport run(const QString &contentFolder, const QString &packageFolder, con
                 written = true;
             else
                 step.error(source.path, 0, QStringLiteral("cannot write %1: %2").arg(job.outputPath, error));
+            if (written && source.kind == Kind::KeyedQuestions)
+                written = writeQuestionFiles(source, job.outputPath, step);
         }
         // Messages of a source in line order, whichever check found them.
         std::stable_sort(step.errors.begin(), step.errors.end(), [](const SourceError &a, const SourceError &b) {

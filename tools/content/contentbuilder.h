@@ -15,7 +15,19 @@
 // left behind.
 namespace ContentBuilder {
 
-enum class Kind { Text, Questions, Phases, Descriptors, UsbTasks, Help, Picture, Copy, Bitmap, Lecture };
+enum class Kind {
+    Text,
+    Questions,
+    Phases,
+    Descriptors,
+    UsbTasks,
+    Help,
+    Picture,
+    Copy,
+    Bitmap,
+    Lecture,
+    KeyedQuestions
+};
 
 struct Source {
     Kind kind = Kind::Copy;
