@@ -31,14 +31,14 @@ QString frameError(const Wmf::File &file, WmfPicture *picture)
                 extent = command.point;
         }
         if (extent.isNull())
-            return QStringLiteral("the picture has no size (no placeable header and no window extent)");
+            return QStringLiteral("у рисунка нет размера (ни заголовка с рамкой, ни размеров окна)");
         picture->frame = QRect(origin, QSize(extent.x(), extent.y()));
         picture->size = QSize(qAbs(extent.x()), qAbs(extent.y()));
     }
     if (picture->size.width() < 1 || picture->size.height() < 1)
-        return QStringLiteral("the picture is smaller than a pixel");
+        return QStringLiteral("рисунок меньше точки");
     if (picture->size.width() > kMaxSidePixels || picture->size.height() > kMaxSidePixels)
-        return QStringLiteral("the picture is larger than %1 pixels a side").arg(kMaxSidePixels);
+        return QStringLiteral("рисунок больше %1 точек по стороне").arg(kMaxSidePixels);
     return {};
 }
 
@@ -53,7 +53,7 @@ Metafile Metafile::load(const QString &contentPath)
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         throw ContentError::missingFile(contentPath);
     if (file.size() > Wmf::kMaxFileBytes)
-        throw ContentError::badContent(contentPath, QStringLiteral("the file is too large for a picture"));
+        throw ContentError::badContent(contentPath, QStringLiteral("файл слишком велик для рисунка"));
     return fromBytes(file.readAll(), contentPath);
 }
 

@@ -5,7 +5,7 @@ namespace Wmf {
 void DecodeContext::fail(const Record &record, const QString &what)
 {
     if (error.isEmpty())
-        error = QStringLiteral("record %1 (function %2): %3")
+        error = QStringLiteral("запись %1 (функция %2): %3")
                     .arg(record.number)
                     .arg(QStringLiteral("0x%1").arg(record.function, 4, 16, QLatin1Char('0')), what);
 }
@@ -14,7 +14,7 @@ bool DecodeContext::need(const Params &params, const Record &record, qsizetype w
 {
     if (params.has(words))
         return true;
-    fail(record, QStringLiteral("too short"));
+    fail(record, QStringLiteral("слишком короткая"));
     return false;
 }
 

@@ -84,8 +84,8 @@ Pen makePen(const Params &params)
 
 Brush makeBrush(const Params &params)
 {
-    static constexpr Qt::BrushStyle kHatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::BDiagPattern,
-                                                  Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+    static constexpr Qt::BrushStyle kHatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
+                                                  Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
     Brush result;
     const QColor color = colorAt(params, 1);
     switch (params.word(0)) {
@@ -158,7 +158,7 @@ void select(const Params &params, DecodeContext &context)
 void create(const Record &record, DecodeContext &context, ObjectTable::Kind kind, int index)
 {
     if (!context.objects.add({kind, index}))
-        context.fail(record, QStringLiteral("creates more objects than the header declares"));
+        context.fail(record, QStringLiteral("создаёт больше объектов, чем объявлено в заголовке"));
 }
 
 } // namespace

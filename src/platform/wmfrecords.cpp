@@ -25,14 +25,14 @@ quint32 word32(const QByteArray &bytes, qsizetype offset)
 QString readPlaceable(const QByteArray &bytes, Placeable *placeable)
 {
     if (bytes.size() < kPlaceableBytes + kHeaderBytes)
-        return QStringLiteral("the file ends inside its header");
+        return QStringLiteral("файл обрывается внутри заголовка");
     const auto coordinate = [&](qsizetype offset) { return int(qint16(word16(bytes, offset))); };
     const int left = coordinate(6), top = coordinate(8), right = coordinate(10), bottom = coordinate(12);
     placeable->unitsPerInch = word16(bytes, 14);
     if (placeable->unitsPerInch == 0)
-        return QStringLiteral("the placeable header gives zero units per inch");
+        return QStringLiteral("в заголовке рисунка ноль единиц на дюйм");
     if (right == left || bottom == top)
-        return QStringLiteral("the placeable header gives an empty picture frame");
+        return QStringLiteral("в заголовке рисунка пустая рамка");
     placeable->bounds =
         QRect(QPoint(qMin(left, right), qMin(top, bottom)), QSize(qAbs(right - left), qAbs(bottom - top)));
     return {};
@@ -58,7 +58,7 @@ ParseResult parse(const QByteArray &bytes)
 {
     ParseResult result;
     if (bytes.size() > kMaxFileBytes) {
-        result.error = QStringLiteral("the file is larger than %1 MB").arg(kMaxFileBytes / (1024 * 1024));
+        result.error = QStringLiteral("файл больше %1 МБ").arg(kMaxFileBytes / (1024 * 1024));
         return result;
     }
     qsizetype offset = 0;
@@ -71,14 +71,14 @@ ParseResult parse(const QByteArray &bytes)
         offset = kPlaceableBytes;
     }
     if (bytes.size() - offset < kHeaderBytes) {
-        result.error = QStringLiteral("not a Windows metafile (too short)");
+        result.error = QStringLiteral("это не метафайл Windows (слишком короткий)");
         return result;
     }
     const quint16 type = word16(bytes, offset);
     const quint16 headerWords = word16(bytes, offset + 2);
     const quint16 version = word16(bytes, offset + 4);
     if ((type != 1 && type != 2) || headerWords != kHeaderBytes / 2 || (version != 0x0100 && version != 0x0300)) {
-        result.error = QStringLiteral("not a Windows metafile (unknown header)");
+        result.error = QStringLiteral("это не метафайл Windows (неизвестный заголовок)");
         return result;
     }
     result.file.header.objectCount = word16(bytes, offset + 10);
@@ -88,14 +88,13 @@ ParseResult parse(const QByteArray &bytes)
     while (true) {
         ++number;
         if (bytes.size() - offset < kRecordHeadWords * 2) {
-            result.error = QStringLiteral("the file ends inside record %1 (no end-of-file record)").arg(number);
+            result.error = QStringLiteral("файл обрывается на записи %1 (нет записи конца файла)").arg(number);
             return result;
         }
         const quint32 sizeWords = word32(bytes, offset);
         const quint16 function = word16(bytes, offset + 4);
         if (sizeWords < quint32(kRecordHeadWords) || qint64(sizeWords) * 2 > qint64(bytes.size() - offset)) {
-            result.error =
-                QStringLiteral("record %1 claims %2 words, more than the file holds").arg(number).arg(sizeWords);
+            result.error = QStringLiteral("запись %1 длиной %2 слов выходит за конец файла").arg(number).arg(sizeWords);
             return result;
         }
         if (function == kEndOfFile)

@@ -35,7 +35,7 @@ bool decodeTextRecord(const Params &params, const Record &record, DecodeContext 
             return true;
         const int length = params.sword(0);
         if (length < 0) {
-            context.fail(record, QStringLiteral("negative text length"));
+            context.fail(record, QStringLiteral("отрицательная длина текста"));
             return true;
         }
         const int place = 1 + wordsFor(length);
@@ -52,7 +52,7 @@ bool decodeTextRecord(const Params &params, const Record &record, DecodeContext 
         const int length = params.sword(2);
         command.a = params.word(3);
         if (length < 0) {
-            context.fail(record, QStringLiteral("negative text length"));
+            context.fail(record, QStringLiteral("отрицательная длина текста"));
             return true;
         }
         int index = 4;
