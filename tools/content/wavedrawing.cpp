@@ -183,17 +183,28 @@ void DiagramPainter::paintWave(int index, const QList<Segment> &segments)
     const auto levelY = [&](QChar c) {
         return c == QLatin1Char('1') || c == QLatin1Char('/') ? top : c == QLatin1Char('z') ? mid : bottom;
     };
-    const bool bus = row.wave.contains(QLatin1Char('=')) || row.wave.contains(QLatin1Char('x'));
+    // Levels are drawn bold, the high-impedance middle line thin.
     QPolygon line;
+    bool lineThin = false;
     const auto flush = [&]() {
         if (line.size() >= 2) {
-            m_writer.select(bus ? m_busPen : m_signalPen);
+            m_writer.select(lineThin ? m_busPen : m_signalPen);
             m_writer.polyline(line);
         }
         line.clear();
     };
+    const auto extend = [&](bool thin, std::initializer_list<QPoint> points) {
+        if (!line.isEmpty() && thin != lineThin) {
+            const QPoint last = line.last();
+            flush();
+            line << last;
+        }
+        lineThin = thin;
+        for (const QPoint &point : points)
+            line << point;
+    };
     if (row.kind == Row::Kind::Clock)
-        line << QPoint(m_layout.x(0, n), bottom);
+        extend(false, {QPoint(m_layout.x(0, n), bottom)});
     for (qsizetype i = 0; i < segments.size(); ++i) {
         const Segment &segment = segments[i];
         const Segment *previous = i > 0 ? &segments[i - 1] : nullptr;
@@ -231,26 +242,27 @@ void DiagramPainter::paintWave(int index, const QList<Segment> &segments)
         if (isRamp(segment.kind)) {
             const int from = segment.kind == QLatin1Char('/') ? bottom : top;
             if (previous && isBand(previous->kind))
-                line << QPoint(xs, mid);
+                extend(false, {QPoint(xs, mid)});
             else if (line.isEmpty())
-                line << QPoint(xs, previous ? levelY(previous->kind) : from);
-            line << QPoint(xe, levelY(segment.kind));
+                extend(false, {QPoint(xs, previous ? levelY(previous->kind) : from)});
+            extend(false, {QPoint(xe, levelY(segment.kind))});
             continue;
         }
         const int y = levelY(segment.kind);
+        const bool thin = segment.kind == QLatin1Char('z');
         if (!previous || isRamp(previous->kind))
-            line << QPoint(xs, y);
+            extend(thin, {QPoint(xs, y)});
         else if (isBand(previous->kind))
-            line << QPoint(xs, mid) << QPoint(xs + s, y);
+            extend(thin, {QPoint(xs, mid), QPoint(xs + s, y)});
         else
-            line << QPoint(xs + s / 2, y);
+            extend(thin, {QPoint(xs + s / 2, y)});
         if (!next || isRamp(next->kind)) {
-            line << QPoint(xe, y);
+            extend(thin, {QPoint(xe, y)});
         } else if (isBand(next->kind)) {
-            line << QPoint(xe - s, y) << QPoint(xe, mid);
+            extend(thin, {QPoint(xe - s, y), QPoint(xe, mid)});
             flush();
         } else {
-            line << QPoint(xe - s / 2, y);
+            extend(thin, {QPoint(xe - s / 2, y)});
         }
     }
     flush();
@@ -264,6 +276,26 @@ QPoint DiagramPainter::nodePoint(QChar node) const
             return QPoint(m_layout.x(int(at), m_diagram.halfPeriods()), m_layout.mid(r));
     }
     return {};
+}
+
+QChar DiagramPainter::levelAt(QChar node) const
+{
+    for (const Row &row : m_diagram.rows) {
+        const qsizetype at = row.nodes.indexOf(node);
+        if (at < 0)
+            continue;
+        // The level the row holds just after the node, following '.' back to what it continues.
+        for (qsizetype i = qMin(at, row.wave.size() - 1); i >= 0; --i) {
+            const QChar c = row.wave[i];
+            if (c == QLatin1Char('/'))
+                return QLatin1Char('1');
+            if (c == QLatin1Char('\\'))
+                return QLatin1Char('0');
+            if (c != QLatin1Char('.'))
+                return c;
+        }
+    }
+    return QLatin1Char('z');
 }
 
 void DiagramPainter::arrowHead(const QPoint &tip, const QPoint &from)
@@ -311,8 +343,13 @@ void DiagramPainter::paintArrows()
     }
     for (const Label &label : m_diagram.labels) {
         const QPoint at = nodePoint(label.at);
-        text(QPoint(at.x() + 4, at.y() - annotation.height() / 2), label.text, Role::Annotation, kAnnotation,
-             kLeft | kTop, label.line);
+        // Beside a low line the text goes above the middle, beside a high line below it.
+        const QChar level = levelAt(label.at);
+        const int top = level == QLatin1Char('0')   ? at.y() - annotation.height() + 2
+                        : level == QLatin1Char('1') ? at.y() - 1
+                        : level == QLatin1Char('z') ? at.y() - annotation.height() - 1
+                                                    : at.y() - annotation.height() / 2;
+        text(QPoint(at.x() + 4, top), label.text, Role::Annotation, kAnnotation, kLeft | kTop, label.line);
     }
 }
 

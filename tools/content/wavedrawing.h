@@ -35,6 +35,7 @@ private:
 
     QList<Segment> segmentsOf(const Row &row) const;
     QPoint nodePoint(QChar node) const;
+    QChar levelAt(QChar node) const;
     void text(const QPoint &at, const QString &text, Role role, const QColor &color, int align, int line);
     void arrowHead(const QPoint &tip, const QPoint &from);
 
