@@ -28,6 +28,7 @@ struct Row {
     QStringList labels; // one per '=' of the wave
     QString nodes;      // node letters at half-period boundaries, '.' elsewhere
     int line = 0;
+    int nodesLine = 0;
 };
 
 struct Arrow {

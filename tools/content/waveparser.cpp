@@ -194,6 +194,7 @@ void Parser::nodes(const QStringList &parts, int line)
         return;
     }
     row.nodes = parts[1];
+    row.nodesLine = line;
     for (qsizetype i = 0; i < row.nodes.size(); ++i) {
         const QChar c = row.nodes[i];
         if (c != QLatin1Char('.') && !(c.isLetterOrNumber() && c.unicode() < 128))
@@ -249,9 +250,9 @@ void Parser::checkRow(Row &row)
 {
     const int length = diagram.halfPeriods();
     if (row.nodes.size() > length + 1)
-        error(row.line, QStringLiteral("the node line of \"%1\" is longer than the clock (%2 half-periods)")
-                            .arg(row.name)
-                            .arg(length));
+        error(row.nodesLine, QStringLiteral("the node line of \"%1\" is longer than the clock (%2 half-periods)")
+                                 .arg(row.name)
+                                 .arg(length));
     if (row.kind != Row::Kind::Signal)
         return;
     if (row.wave.size() > length) {
@@ -300,7 +301,7 @@ void Parser::finish()
             if (c == QLatin1Char('.'))
                 continue;
             if (seen.contains(c))
-                error(row.line, QStringLiteral("node '%1' is marked twice").arg(c));
+                error(row.nodesLine, QStringLiteral("node '%1' is marked twice").arg(c));
             seen.insert(c);
         }
     }
