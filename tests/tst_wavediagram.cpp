@@ -80,6 +80,7 @@ private Q_SLOTS:
     void textThatDoesNotFitIsAnError();
     void writesAPlaceableMetafileWithItsObjectsCounted();
     void buildsIntoTheContentFolderAsWmf();
+    void theDocumentedExampleBuilds();
     void everyShippedDiagramRoundTrips_data();
     void everyShippedDiagramRoundTrips();
 };
@@ -216,6 +217,19 @@ void WaveDiagramTest::buildsIntoTheContentFolderAsWmf()
     QCOMPARE(ContentBuilder::kindOf(QStringLiteral("DP8RN.wmf.wave"), false), ContentBuilder::Kind::Diagram);
     QCOMPARE(ContentBuilder::outputName(QStringLiteral("DP8RN.wmf.wave"), ContentBuilder::Kind::Diagram),
              QStringLiteral("DP8RN.wmf"));
+}
+
+void WaveDiagramTest::theDocumentedExampleBuilds()
+{
+    const QString readme = QString::fromUtf8(readFile(contentFolder() + QStringLiteral("README.md")));
+    const qsizetype section = readme.indexOf(QStringLiteral("## Timing diagrams"));
+    QVERIFY(section >= 0);
+    const qsizetype start = readme.indexOf(QStringLiteral("```\n"), section) + 4;
+    const qsizetype end = readme.indexOf(QStringLiteral("```"), start);
+    QVERIFY(start > 4 && end > start);
+    const Built<QByteArray> built =
+        Wave::buildWmf(readme.mid(start, end - start).toUtf8(), QStringLiteral("README.md"));
+    QVERIFY2(built.ok(), qPrintable(built.report.firstError()));
 }
 
 void WaveDiagramTest::everyShippedDiagramRoundTrips_data()

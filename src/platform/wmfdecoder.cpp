@@ -1,5 +1,7 @@
 #include "platform/wmfdecoder.h"
 
+#include "platform/wmffunctions.h"
+
 namespace Wmf {
 
 void DecodeContext::fail(const Record &record, const QString &what)
@@ -29,6 +31,8 @@ QString decode(const QByteArray &bytes, const File &file, Picture *picture)
     DecodeContext context{*picture, ObjectTable(file.header.objectCount), {}};
     for (const Record &record : file.records) {
         const Params params(bytes, record);
+        if (!context.need(params, record, minimumWords(record.function)))
+            return context.error;
         // Unknown records are skipped, as players of the format do.
         decodeStateRecord(params, record, context) || decodeObjectRecord(params, record, context) ||
             decodeShapeRecord(params, record, context) || decodeTextRecord(params, record, context);

@@ -1,24 +1,13 @@
 // Records that create, select and delete pens, brushes and fonts.
 #include "platform/cp1251.h"
 #include "platform/wmfdecoder.h"
+#include "platform/wmffunctions.h"
 
 #include <QFontMetricsF>
 
 namespace Wmf {
 
 namespace {
-
-enum : quint16 {
-    kCreatePenIndirect = 0x02FA,
-    kCreateBrushIndirect = 0x02FC,
-    kCreateFontIndirect = 0x02FB,
-    kCreatePalette = 0x00F7,
-    kCreatePatternBrush = 0x01F9,
-    kDibCreatePatternBrush = 0x0142,
-    kCreateRegion = 0x06FF,
-    kSelectObject = 0x012D,
-    kDeleteObject = 0x01F0,
-};
 
 constexpr int kLogFontFixedBytes = 18;
 constexpr int kFaceNameBytes = 32;
@@ -168,22 +157,16 @@ bool decodeObjectRecord(const Params &params, const Record &record, DecodeContex
     Picture &picture = context.picture;
     switch (record.function) {
     case kCreatePenIndirect:
-        if (context.need(params, record, 5)) {
-            picture.pens.append(makePen(params));
-            create(record, context, ObjectTable::Kind::Pen, int(picture.pens.size() - 1));
-        }
+        picture.pens.append(makePen(params));
+        create(record, context, ObjectTable::Kind::Pen, int(picture.pens.size() - 1));
         return true;
     case kCreateBrushIndirect:
-        if (context.need(params, record, 4)) {
-            picture.brushes.append(makeBrush(params));
-            create(record, context, ObjectTable::Kind::Brush, int(picture.brushes.size() - 1));
-        }
+        picture.brushes.append(makeBrush(params));
+        create(record, context, ObjectTable::Kind::Brush, int(picture.brushes.size() - 1));
         return true;
     case kCreateFontIndirect:
-        if (context.need(params, record, kLogFontFixedBytes / 2)) {
-            picture.fonts.append(makeFont(params));
-            create(record, context, ObjectTable::Kind::Font, int(picture.fonts.size() - 1));
-        }
+        picture.fonts.append(makeFont(params));
+        create(record, context, ObjectTable::Kind::Font, int(picture.fonts.size() - 1));
         return true;
     case kCreatePatternBrush:
     case kDibCreatePatternBrush:
@@ -197,12 +180,10 @@ bool decodeObjectRecord(const Params &params, const Record &record, DecodeContex
         create(record, context, ObjectTable::Kind::Other, -1);
         return true;
     case kSelectObject:
-        if (context.need(params, record, 1))
-            select(params, context);
+        select(params, context);
         return true;
     case kDeleteObject:
-        if (context.need(params, record, 1))
-            context.objects.remove(params.word(0));
+        context.objects.remove(params.word(0));
         return true;
     default:
         return false;

@@ -1,22 +1,10 @@
 // Records that draw lines and shapes.
 #include "platform/wmfdecoder.h"
+#include "platform/wmffunctions.h"
 
 namespace Wmf {
 
 namespace {
-
-enum : quint16 {
-    kLineTo = 0x0213,
-    kPolyline = 0x0325,
-    kPolygon = 0x0324,
-    kPolyPolygon = 0x0538,
-    kRectangle = 0x041B,
-    kRoundRect = 0x061C,
-    kEllipse = 0x0418,
-    kArc = 0x0817,
-    kPie = 0x081A,
-    kChord = 0x0830,
-};
 
 // The rectangle of parameters (bottom, right, top, left) starting at index.
 QRect rectAt(const Params &params, int index)
@@ -45,8 +33,6 @@ bool appendPoints(const Params &params, const Record &record, DecodeContext &con
 
 void decodePoly(const Params &params, const Record &record, DecodeContext &context, Op op)
 {
-    if (!context.need(params, record, 1))
-        return;
     Command command;
     command.op = op;
     command.first = int(context.picture.points.size());
@@ -57,8 +43,6 @@ void decodePoly(const Params &params, const Record &record, DecodeContext &conte
 
 void decodePolyPolygon(const Params &params, const Record &record, DecodeContext &context)
 {
-    if (!context.need(params, record, 1))
-        return;
     const int polygons = params.word(0);
     if (!context.need(params, record, 1 + qsizetype(polygons)))
         return;
@@ -84,8 +68,6 @@ bool decodeShapeRecord(const Params &params, const Record &record, DecodeContext
     Command command;
     switch (record.function) {
     case kLineTo:
-        if (!context.need(params, record, 2))
-            return true;
         command.op = Op::LineTo;
         command.point = pointAt(params, 0);
         break;
@@ -100,14 +82,10 @@ bool decodeShapeRecord(const Params &params, const Record &record, DecodeContext
         return true;
     case kRectangle:
     case kEllipse:
-        if (!context.need(params, record, 4))
-            return true;
         command.op = record.function == kRectangle ? Op::Rectangle : Op::Ellipse;
         command.rect = rectAt(params, 0);
         break;
     case kRoundRect:
-        if (!context.need(params, record, 6))
-            return true;
         command.op = Op::RoundRect;
         command.b = qAbs(params.sword(0));
         command.a = qAbs(params.sword(1));
@@ -116,8 +94,6 @@ bool decodeShapeRecord(const Params &params, const Record &record, DecodeContext
     case kArc:
     case kPie:
     case kChord:
-        if (!context.need(params, record, 8))
-            return true;
         command.op = record.function == kArc ? Op::Arc : record.function == kPie ? Op::Pie : Op::Chord;
         command.point2 = pointAt(params, 0);
         command.point = pointAt(params, 2);

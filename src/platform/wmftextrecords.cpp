@@ -1,15 +1,11 @@
 // Records that write text: the string in Windows-1251, its place and options.
 #include "platform/cp1251.h"
 #include "platform/wmfdecoder.h"
+#include "platform/wmffunctions.h"
 
 namespace Wmf {
 
 namespace {
-
-enum : quint16 {
-    kTextOut = 0x0521,
-    kExtTextOut = 0x0A32,
-};
 
 int wordsFor(int bytes)
 {
@@ -31,8 +27,6 @@ bool decodeTextRecord(const Params &params, const Record &record, DecodeContext 
     Command command;
     switch (record.function) {
     case kTextOut: {
-        if (!context.need(params, record, 1))
-            return true;
         const int length = params.sword(0);
         if (length < 0) {
             context.fail(record, QStringLiteral("отрицательная длина текста"));
@@ -46,8 +40,6 @@ bool decodeTextRecord(const Params &params, const Record &record, DecodeContext 
         return true;
     }
     case kExtTextOut: {
-        if (!context.need(params, record, 4))
-            return true;
         command.point = QPoint(params.sword(1), params.sword(0));
         const int length = params.sword(2);
         command.a = params.word(3);
