@@ -506,6 +506,14 @@ void MetafileTest::damagedFilesAreRefused_data()
         << WmfBytes::withoutPlaceableHeader().rectangle(1, 1, 9, 9).bytes();
     QByteArray huge = WmfBytes().record(0x0999, QList<int>(5 * 1024 * 1024, 0)).bytes();
     QTest::addRow("larger than 8 MB") << huge;
+    WmfBytes many;
+    for (int i = 0; i < 5001; ++i)
+        many.record(kSaveDc, {});
+    QTest::addRow("more than 5000 records") << many.bytes();
+    WmfBytes text;
+    for (int i = 0; i < 3; ++i)
+        text.record(kTextOut, textOut(0, 0, QString(12000, QLatin1Char('A'))));
+    QTest::addRow("more than 32768 characters of text") << text.bytes();
 }
 
 void MetafileTest::damagedFilesAreRefused()

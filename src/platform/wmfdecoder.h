@@ -13,6 +13,7 @@ struct DecodeContext {
     Picture &picture;
     ObjectTable objects;
     QString error; // set by the first damaged record; decoding stops there
+    qsizetype textCharacters = 0;
 
     void fail(const Record &record, const QString &what);
     // False, with an error naming the record, when it holds fewer than words parameters.

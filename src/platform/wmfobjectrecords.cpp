@@ -11,13 +11,15 @@ namespace {
 
 constexpr int kLogFontFixedBytes = 18;
 constexpr int kFaceNameBytes = 32;
-constexpr int kMaxFontPixels = 2048;
+constexpr int kMaxFontPixels = 512;
 constexpr int kDefaultFontPixels = 16;
+// Wider pens are no picture's need and would make a hostile file slow to draw.
+constexpr int kMaxPenWidth = 32;
 
 Pen makePen(const Params &params)
 {
     const int style = params.word(0);
-    const int width = qAbs(int(params.sword(1)));
+    const int width = qMin(qAbs(int(params.sword(1))), kMaxPenWidth);
     Pen result;
     QPen &pen = result.pen;
     pen.setColor(colorAt(params, 3));

@@ -99,6 +99,10 @@ ParseResult parse(const QByteArray &bytes)
         }
         if (function == kEndOfFile)
             return result;
+        if (number > kMaxRecords) {
+            result.error = QStringLiteral("больше %1 записей").arg(kMaxRecords);
+            return result;
+        }
         Record record;
         record.function = function;
         record.offset = offset + kRecordHeadWords * 2;

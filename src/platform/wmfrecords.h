@@ -11,8 +11,11 @@
 // data. Nothing here reads a byte it has not checked.
 namespace Wmf {
 
-// Largest metafile accepted; course pictures are a few kilobytes.
+// Largest metafile accepted; course pictures are a few kilobytes and a few
+// hundred records. The record limit also bounds the time a hostile file can
+// take to draw.
 constexpr qsizetype kMaxFileBytes = 8 * 1024 * 1024;
+constexpr int kMaxRecords = 5000;
 
 struct Placeable {
     QRect bounds; // the picture's frame in logical units

@@ -12,8 +12,16 @@ int wordsFor(int bytes)
     return (bytes + 1) / 2;
 }
 
-void addText(DecodeContext &context, Command command, const QByteArray &bytes)
+// Far more text than any picture holds; the limit bounds the time a hostile file takes to draw.
+constexpr qsizetype kMaxTextCharacters = 32768;
+
+void addText(const Record &record, DecodeContext &context, Command command, const QByteArray &bytes)
 {
+    context.textCharacters += bytes.size();
+    if (context.textCharacters > kMaxTextCharacters) {
+        context.fail(record, QStringLiteral("в рисунке больше %1 знаков текста").arg(kMaxTextCharacters));
+        return;
+    }
     command.op = Op::Text;
     command.first = int(context.picture.texts.size());
     context.picture.texts.append(Cp1251::decode(bytes));
@@ -36,7 +44,7 @@ bool decodeTextRecord(const Params &params, const Record &record, DecodeContext 
         if (!context.need(params, record, place + 2))
             return true;
         command.point = QPoint(params.sword(place + 1), params.sword(place));
-        addText(context, command, params.bytes(1, length));
+        addText(record, context, command, params.bytes(1, length));
         return true;
     }
     case kExtTextOut: {
@@ -59,7 +67,7 @@ bool decodeTextRecord(const Params &params, const Record &record, DecodeContext 
         // Character widths may follow; the font's own widths are used.
         if (!context.need(params, record, index + wordsFor(length)))
             return true;
-        addText(context, command, params.bytes(index, length));
+        addText(record, context, command, params.bytes(index, length));
         return true;
     }
     default:
