@@ -12,6 +12,7 @@
 #include "questionsource.h"
 #include "textsource.h"
 #include "usbtasksource.h"
+#include "wavediagram.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +42,7 @@ constexpr Suffix kFileSuffixes[] = {
     {".quest", ".txt", Kind::Questions}, {".phases", ".dat", Kind::Phases},
     {".cdb", ".dat", Kind::Descriptors}, {".usbtasks", ".dat", Kind::UsbTasks},
     {".isa", ".isa", Kind::Text},        {".dgr", ".dgr", Kind::Text},
-    {".lecture", ".txt", Kind::Lecture},
+    {".lecture", ".txt", Kind::Lecture}, {".wmf.wave", ".wmf", Kind::Diagram},
 };
 constexpr Suffix kFolderSuffixes[] = {{".hlp.d", ".hlp", Kind::Help}, {".chm.d", ".chm", Kind::Help}};
 
@@ -270,6 +271,8 @@ Built<QByteArray> buildFile(const Source &source)
         return DescriptorSource::build(bytes, source.path);
     case Kind::UsbTasks:
         return UsbTaskSource::build(bytes, source.path);
+    case Kind::Diagram:
+        return Wave::buildWmf(bytes, source.path);
     default:
         result.value = bytes;
         return result;

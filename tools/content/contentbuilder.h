@@ -23,6 +23,7 @@ enum class Kind {
     UsbTasks,
     Help,
     Picture,
+    Diagram,
     Copy,
     Bitmap,
     Lecture,
