@@ -10,6 +10,7 @@
 #include "questionsource.h"
 #include "textsource.h"
 #include "usbtasksource.h"
+#include "wavediagram.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +38,7 @@ constexpr Suffix kFileSuffixes[] = {
     {".jpg.pic", ".jpg", Kind::Picture},   {".ctl.quest", ".ctl", Kind::KeyedQuestions},
     {".txt", ".txt", Kind::Text},          {".quest", ".txt", Kind::Questions},
     {".phases", ".dat", Kind::Phases},     {".cdb", ".dat", Kind::Descriptors},
-    {".usbtasks", ".dat", Kind::UsbTasks},
+    {".usbtasks", ".dat", Kind::UsbTasks}, {".wmf.wave", ".wmf", Kind::Diagram},
 };
 constexpr Suffix kFolderSuffixes[] = {{".hlp.d", ".hlp", Kind::Help}, {".chm.d", ".chm", Kind::Help}};
 
@@ -261,6 +262,8 @@ Built<QByteArray> buildFile(const Source &source)
         return DescriptorSource::build(bytes, source.path);
     case Kind::UsbTasks:
         return UsbTaskSource::build(bytes, source.path);
+    case Kind::Diagram:
+        return Wave::buildWmf(bytes, source.path);
     default:
         result.value = bytes;
         return result;

@@ -15,7 +15,7 @@
 // left behind.
 namespace ContentBuilder {
 
-enum class Kind { Text, Questions, Phases, Descriptors, UsbTasks, Help, Picture, Copy, KeyedQuestions };
+enum class Kind { Text, Questions, Phases, Descriptors, UsbTasks, Help, Picture, Diagram, Copy, KeyedQuestions };
 
 struct Source {
     Kind kind = Kind::Copy;
