@@ -2,30 +2,74 @@
 
 #include "platform/contenterror.h"
 #include "platform/contentpath.h"
+#include "platform/wmfdecoder.h"
+#include "platform/wmfplayer.h"
+#include "platform/wmfrecords.h"
 
 #include <QFile>
-#include <QPainter>
+#include <QFileInfo>
 
-struct WmfPicture {
-    QSize size;
-};
+namespace {
+
+// A picture larger than this is no picture of the course, whatever its header says.
+constexpr int kMaxSidePixels = 8192;
+
+QString frameError(const Wmf::File &file, WmfPicture *picture)
+{
+    if (file.header.placeable) {
+        const Wmf::Placeable &placeable = *file.header.placeable;
+        picture->frame = placeable.bounds;
+        picture->size = QSize(qRound(placeable.bounds.width() * 96.0 / placeable.unitsPerInch),
+                              qRound(placeable.bounds.height() * 96.0 / placeable.unitsPerInch));
+    } else {
+        // Without a placeable header the window the picture sets is its frame, one unit a pixel.
+        QPoint origin, extent;
+        for (const Wmf::Command &command : std::as_const(picture->commands)) {
+            if (command.op == Wmf::Op::SetWindowOrg && extent.isNull())
+                origin = command.point;
+            if (command.op == Wmf::Op::SetWindowExt && extent.isNull())
+                extent = command.point;
+        }
+        if (extent.isNull())
+            return QStringLiteral("у рисунка нет размера (ни заголовка с рамкой, ни размеров окна)");
+        picture->frame = QRect(origin, QSize(extent.x(), extent.y()));
+        picture->size = QSize(qAbs(extent.x()), qAbs(extent.y()));
+    }
+    if (picture->size.width() < 1 || picture->size.height() < 1)
+        return QStringLiteral("рисунок меньше точки");
+    if (picture->size.width() > kMaxSidePixels || picture->size.height() > kMaxSidePixels)
+        return QStringLiteral("рисунок больше %1 точек по стороне").arg(kMaxSidePixels);
+    return {};
+}
+
+} // namespace
 
 Metafile::Metafile() = default;
 
 Metafile Metafile::load(const QString &contentPath)
 {
-    QFile file(ContentPath::resolve(contentPath));
-    if (!file.open(QIODevice::ReadOnly))
+    const QString path = ContentPath::resolve(contentPath);
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         throw ContentError::missingFile(contentPath);
+    if (file.size() > Wmf::kMaxFileBytes)
+        throw ContentError::badContent(contentPath, QStringLiteral("файл слишком велик для рисунка"));
     return fromBytes(file.readAll(), contentPath);
 }
 
 Metafile Metafile::fromBytes(const QByteArray &bytes, const QString &fileNameForMessages)
 {
-    if (bytes.size() < 18)
-        throw ContentError::badContent(fileNameForMessages, QStringLiteral("not a Windows metafile"));
+    const Wmf::ParseResult parsed = Wmf::parse(bytes);
+    if (!parsed.error.isEmpty())
+        throw ContentError::badContent(fileNameForMessages, parsed.error);
+    auto picture = QSharedPointer<WmfPicture>::create();
+    QString error = Wmf::decode(bytes, parsed.file, picture.get());
+    if (error.isEmpty())
+        error = frameError(parsed.file, picture.get());
+    if (!error.isEmpty())
+        throw ContentError::badContent(fileNameForMessages, error);
     Metafile metafile;
-    metafile.m_picture = QSharedPointer<const WmfPicture>(new WmfPicture{QSize(1, 1)});
+    metafile.m_picture = picture;
     return metafile;
 }
 
@@ -39,6 +83,8 @@ QSize Metafile::size() const
     return m_picture ? m_picture->size : QSize();
 }
 
-void Metafile::draw(QPainter &, const QRectF &) const
+void Metafile::draw(QPainter &painter, const QRectF &target) const
 {
+    if (m_picture)
+        Wmf::play(*m_picture, painter, target);
 }

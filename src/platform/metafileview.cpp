@@ -4,8 +4,7 @@
 
 MetafileView::MetafileView(QWidget *parent)
     : QWidget(parent)
-{
-}
+{}
 
 void MetafileView::setFit(Fit fit)
 {

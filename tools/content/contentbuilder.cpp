@@ -8,6 +8,7 @@
 #include "questionsource.h"
 #include "textsource.h"
 #include "usbtasksource.h"
+#include "wavediagram.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,8 +33,9 @@ struct Suffix {
 
 // Longest suffixes first: ".jpg.pic" before anything shorter.
 constexpr Suffix kFileSuffixes[] = {
-    {".jpg.pic", ".jpg", Kind::Picture}, {".txt", ".txt", Kind::Text},        {".quest", ".txt", Kind::Questions},
-    {".phases", ".dat", Kind::Phases},   {".cdb", ".dat", Kind::Descriptors}, {".usbtasks", ".dat", Kind::UsbTasks},
+    {".jpg.pic", ".jpg", Kind::Picture},  {".txt", ".txt", Kind::Text},        {".quest", ".txt", Kind::Questions},
+    {".phases", ".dat", Kind::Phases},    {".cdb", ".dat", Kind::Descriptors}, {".usbtasks", ".dat", Kind::UsbTasks},
+    {".wmf.wave", ".wmf", Kind::Diagram},
 };
 constexpr Suffix kFolderSuffixes[] = {{".hlp.d", ".hlp", Kind::Help}, {".chm.d", ".chm", Kind::Help}};
 
@@ -251,6 +253,8 @@ Built<QByteArray> buildFile(const Source &source)
         return DescriptorSource::build(bytes, source.path);
     case Kind::UsbTasks:
         return UsbTaskSource::build(bytes, source.path);
+    case Kind::Diagram:
+        return Wave::buildWmf(bytes, source.path);
     default:
         result.value = bytes;
         return result;

@@ -15,7 +15,7 @@
 // left behind.
 namespace ContentBuilder {
 
-enum class Kind { Text, Questions, Phases, Descriptors, UsbTasks, Help, Picture, Copy };
+enum class Kind { Text, Questions, Phases, Descriptors, UsbTasks, Help, Picture, Diagram, Copy };
 
 struct Source {
     Kind kind = Kind::Copy;
