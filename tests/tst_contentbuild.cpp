@@ -579,6 +579,8 @@ void ContentBuildTest::sourceKinds_data()
     QTest::addColumn<int>("kind"); // -1: not built
     QTest::addColumn<QString>("output");
     QTest::addRow("text") << "intro.txt" << false << int(Kind::Text) << "intro.txt";
+    QTest::addRow("isa signal text") << "Bale.ISA" << false << int(Kind::Text) << "Bale.isa";
+    QTest::addRow("at cycle text") << "16AT_mem.dgr" << false << int(Kind::Text) << "16AT_mem.dgr";
     QTest::addRow("questions") << "scsi.quest" << false << int(Kind::Questions) << "scsi.txt";
     QTest::addRow("phases") << "scsi_les1.phases" << false << int(Kind::Phases) << "scsi_les1.dat";
     QTest::addRow("descriptors") << "scsi_les2.cdb" << false << int(Kind::Descriptors) << "scsi_les2.dat";

@@ -35,7 +35,7 @@ struct Suffix {
 constexpr Suffix kFileSuffixes[] = {
     {".jpg.pic", ".jpg", Kind::Picture},  {".txt", ".txt", Kind::Text},        {".quest", ".txt", Kind::Questions},
     {".phases", ".dat", Kind::Phases},    {".cdb", ".dat", Kind::Descriptors}, {".usbtasks", ".dat", Kind::UsbTasks},
-    {".wmf.wave", ".wmf", Kind::Diagram},
+    {".wmf.wave", ".wmf", Kind::Diagram}, {".isa", ".isa", Kind::Text},        {".dgr", ".dgr", Kind::Text},
 };
 constexpr Suffix kFolderSuffixes[] = {{".hlp.d", ".hlp", Kind::Help}, {".chm.d", ".chm", Kind::Help}};
 

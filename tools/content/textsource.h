@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-// Plain texts (X.txt): UTF-8 with LF in the source, Windows-1251 with CR LF in
+// Plain texts (X.txt, X.isa, X.dgr): UTF-8 with LF in the source, Windows-1251 with CR LF in
 // the package. The line structure is kept as written, including whether the
 // last line has a line break.
 namespace TextSource {
