@@ -29,6 +29,9 @@ TATCyclesForm::TATCyclesForm(QWidget *parent)
     TabSet1->setShape(QTabBar::RoundedSouth);
     TabSet1->setExpanding(false);
     TabSet1->setDrawBase(false);
+    QFont small = TabSet1->font();
+    small.setPointSize(8);
+    TabSet1->setFont(small);
     for (int tab = 0; tab < CycleCatalogue::AtTabCount; ++tab)
         TabSet1->addTab(CycleCatalogue::atTab(tab).captionText());
     TabSet1->setGeometry(4, 177, 745, 23);

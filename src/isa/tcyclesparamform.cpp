@@ -31,8 +31,8 @@ constexpr GroupText kGroups[CycleParameters::GroupCount] = {
     {"Длина цикла", {"0 тактов ожид.", "Нормальный", "Удлиненный", nullptr}},
 };
 
-constexpr int kGroupLefts[CycleParameters::GroupCount] = {6, 162, 288, 414, 540};
-constexpr int kGroupWidths[CycleParameters::GroupCount] = {150, 120, 120, 120, 130};
+constexpr int kGroupLefts[CycleParameters::GroupCount] = {6, 172, 294, 410, 546};
+constexpr int kGroupWidths[CycleParameters::GroupCount] = {162, 118, 112, 132, 126};
 
 } // namespace
 
@@ -46,6 +46,9 @@ TCyclesparamForm::TCyclesparamForm(QWidget *parent)
     setWindowModality(Qt::ApplicationModal);
 
     Panel1 = IsaControls::panel(QStringLiteral("Panel1"), this, QRect(4, 4, 678, 176));
+    QFont small = Panel1->font();
+    small.setPointSize(8);
+    Panel1->setFont(small);
     for (int group = 0; group < CycleParameters::GroupCount; ++group) {
         auto *box = new QGroupBox(QString::fromUtf8(kGroups[group].caption), Panel1);
         box->setObjectName(QStringLiteral("RadioGroup%1").arg(group + 1));
@@ -57,7 +60,7 @@ TCyclesparamForm::TCyclesparamForm(QWidget *parent)
             auto *radio = new QRadioButton(QString::fromUtf8(kGroups[group].items[item]), box);
             radio->setObjectName(QStringLiteral("RadioGroup%1_%2").arg(group + 1).arg(item));
             radio->setAutoExclusive(false);
-            radio->setGeometry(8, 26 + 30 * item, kGroupWidths[group] - 12, 24);
+            radio->setGeometry(6, 26 + 30 * item, kGroupWidths[group] - 8, 24);
             items->addButton(radio, item);
         }
         QObject::connect(items, &QButtonGroup::idClicked, this, [this, group](int item) {

@@ -38,7 +38,7 @@ QLabel *counterLabel(QWidget *panel, int number, const QString &caption, int top
 {
     IsaControls::label(QStringLiteral("Label%1").arg(number - 4), caption, panel, QRect(8, top, 110, 20));
     QLabel *value =
-        IsaControls::label(QStringLiteral("Label%1").arg(number), QStringLiteral("0"), panel, QRect(118, top, 40, 20));
+        IsaControls::label(QStringLiteral("Label%1").arg(number), QStringLiteral("0"), panel, QRect(112, top, 36, 20));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return value;
 }
@@ -66,10 +66,13 @@ TInteractForm::TInteractForm(QWidget *parent)
     Label4->setFont(bold);
     Label4->setStyleSheet(QStringLiteral("color: navy"));
 
+    QFont small = font();
+    small.setPointSize(8);
     for (int row = 0; row < InteractAnswers::SignalCount; ++row) {
         auto *box = new QCheckBox(InteractAnswers::signalCaption(row), this);
         box->setObjectName(InteractAnswers::checkBoxName(row));
         box->setGeometry(0, 232 + 16 * row, 112, 16);
+        box->setFont(small);
         QObject::connect(box, &QCheckBox::toggled, this,
                          [this, row] { Guard::run(this, [this, row] { CheckBoxClick(row); }); });
         m_boxes[row] = box;

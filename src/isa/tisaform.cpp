@@ -127,8 +127,8 @@ void TISAForm::createToolBar()
         {&SpeedButton4, "SpeedButton4", "Циклы шины", QStyle::SP_MediaSeekForward, &TISAForm::N5Click},
         {&SpeedButton2, "SpeedButton2", "Сигналы", QStyle::SP_FileDialogDetailedView, &TISAForm::N4Click},
         {&SpeedButton5, "SpeedButton5", "Взаимодействие устройств", QStyle::SP_ComputerIcon, &TISAForm::N7Click},
-        {&SpeedButton7, "SpeedButton7", "Контрольные вопросы", QStyle::SP_MessageBoxQuestion, &TISAForm::N8Click},
-        {&SpeedButton3, "SpeedButton3", "Справка", QStyle::SP_DialogHelpButton, &TISAForm::N11Click},
+        {&SpeedButton7, "SpeedButton7", "Контрольные вопросы", QStyle::SP_DialogApplyButton, &TISAForm::N8Click},
+        {&SpeedButton3, "SpeedButton3", "Справка", QStyle::SP_MessageBoxQuestion, &TISAForm::N11Click},
         {&SpeedButton6, "SpeedButton6", "Выход", QStyle::SP_DialogCloseButton, &TISAForm::N10Click},
     };
     int left = 6;
