@@ -198,6 +198,23 @@ private Q_SLOTS:
         QVERIFY(CyclesparamForm->isVisible());
     }
 
+    void damagedDiagramIsNamed()
+    {
+        m_folder->write(QStringLiteral("isa/diagr/DMA.wmf"), QByteArray("\xd7\xcd\xc6\x9a garbage", 12));
+        choose({{1, 2}, {5, 1}});
+        TestUtil::ModalAnswerer answerer;
+        CyclesparamForm->BitBtn1->click();
+        QTRY_COMPARE(answerer.texts().size(), 1);
+        QVERIFY2(answerer.texts().first().contains(QStringLiteral("isa\\Diagr\\DMA.wmf")),
+                 qPrintable(answerer.texts().first()));
+        QVERIFY(CyclesparamForm->isVisible());
+        // The section goes on with a sound cycle.
+        choose({{1, 3}});
+        CyclesparamForm->BitBtn1->click();
+        QCOMPARE(CyclesForm->Label3->text(), QStringLiteral("Захват шины"));
+        QVERIFY(!CyclesForm->Image1->metafile().isNull());
+    }
+
     void missingNoteAfterTheCycle()
     {
         QFile::remove(m_folder->path() + QStringLiteral("/isa/discr/Warning.txt"));

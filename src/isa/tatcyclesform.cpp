@@ -21,7 +21,7 @@ TATCyclesForm::TATCyclesForm(QWidget *parent)
     setObjectName(QStringLiteral("ATCyclesForm"));
     setWindowTitle(QStringLiteral("ATCyclesForm"));
     WindowFrame::setTitleBar(this, WindowFrame::Boxes::None);
-    WindowFrame::setFixedClientSize(this, 760, 552);
+    resize(760, 574);
 
     Memo1 = IsaControls::memo(QStringLiteral("Memo1"), this, QRect(4, 4, 745, 173));
     TabSet1 = new QTabBar(this);

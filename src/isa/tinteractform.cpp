@@ -51,7 +51,7 @@ TInteractForm::TInteractForm(QWidget *parent)
     setObjectName(QStringLiteral("InteractForm"));
     setWindowTitle(QStringLiteral("Изучение взаимодействия устройств на шине"));
     WindowFrame::setTitleBar(this, WindowFrame::Boxes::None);
-    WindowFrame::setFixedClientSize(this, 691, 495);
+    resize(691, 519);
 
     Panel1 = IsaControls::panel(QStringLiteral("Panel1"), this, QRect(0, 0, 691, 48));
     Label2 = IsaControls::label(

@@ -58,7 +58,8 @@ TISAForm::TISAForm(QWidget *parent)
     layout->setSpacing(0);
     layout->setMenuBar(MainMenu1);
     layout->addWidget(m_client);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The client area below the menu bar is 682 by 468.
+    WindowFrame::setFixedClientSize(this, 682, 468 + MainMenu1->sizeHint().height());
 
     createToolBar();
     createSignalTable();

@@ -23,7 +23,7 @@ TKontrQForm::TKontrQForm(QWidget *parent)
     setObjectName(QStringLiteral("KontrQForm"));
     setWindowTitle(QStringLiteral("Контрольные вопросы"));
     WindowFrame::setTitleBar(this, WindowFrame::Boxes::None);
-    WindowFrame::setFixedClientSize(this, 475, 374);
+    resize(475, 374);
 
     Panel1 = IsaControls::panel(QStringLiteral("Panel1"), this, QRect(4, 4, 467, 92));
     Label1 = IsaControls::label(QStringLiteral("Label1"), QString(), Panel1, QRect(8, 4, 451, 22));
@@ -43,11 +43,15 @@ TKontrQForm::TKontrQForm(QWidget *parent)
     RadioGroup1 = new QGroupBox(QStringLiteral("Выберите правильный ответ"), Panel3);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setGeometry(6, 6, 298, 258);
+    // The cycle options of questions 4 and 5 are long: the font of the dialogs keeps them on one line.
+    QFont options = RadioGroup1->font();
+    options.setPointSize(8);
     m_options = new QButtonGroup(this);
     for (int i = 0; i < IsaQuestionBank::ButtonCount; ++i) {
         auto *radio = new QRadioButton(RadioGroup1);
         radio->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
         radio->setGeometry(10, 26 + 38 * i, 282, 32);
+        radio->setFont(options);
         m_options->addButton(radio, i + 1);
         RadioButton[i] = radio;
     }
