@@ -25,6 +25,8 @@ private Q_SLOTS:
     void entries();
     void closing_data();
     void closing();
+    void closeRefusedWithoutCloseBox_data();
+    void closeRefusedWithoutCloseBox();
     void showingShownWindowKeepsIt();
     void statesKeptBetweenVisits();
     void practicumClosePicture();
@@ -146,12 +148,24 @@ void NavigationTest::closing_data()
     QTest::addRow("Pciform") << "Pciform" << QStringList{"FPracticum"};
     // closing the lecture leaves it as its exit picture does
     QTest::addRow("FLection") << "FLection" << QStringList{"FPosobie"};
-    // no close handler: closing only hides
-    QTest::addRow("CyclesForm") << "CyclesForm" << QStringList{};
-    QTest::addRow("ATCyclesForm") << "ATCyclesForm" << QStringList{};
-    QTest::addRow("InteractForm") << "InteractForm" << QStringList{};
-    QTest::addRow("KontrQForm") << "KontrQForm" << QStringList{};
-    QTest::addRow("VvedenieForm") << "VvedenieForm" << QStringList{};
+}
+
+void NavigationTest::closeRefusedWithoutCloseBox_data()
+{
+    QTest::addColumn<QString>("window");
+    // windows without a close box are left only through their buttons
+    for (const char *name : {"CyclesForm", "ATCyclesForm", "InteractForm", "KontrQForm", "VvedenieForm"})
+        QTest::addRow("%s", name) << QString::fromLatin1(name);
+}
+
+void NavigationTest::closeRefusedWithoutCloseBox()
+{
+    QFETCH(QString, window);
+    QWidget *closing = TestUtil::topLevel(window);
+    showOnly(closing);
+    QVERIFY(!closing->close());
+    QVERIFY(closing->isVisible());
+    QCOMPARE(visibleWindows(), QStringList{window});
 }
 
 void NavigationTest::closing()
