@@ -9,6 +9,8 @@ namespace HtmlText {
 
 namespace {
 
+constexpr qsizetype kMaxReference = 10;
+
 QByteArray withoutBom(const QByteArray &bytes)
 {
     return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
@@ -60,8 +62,18 @@ QString decodeEntities(const QString &text)
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];
-        const qsizetype semicolon = ch == QLatin1Char('&') ? text.indexOf(QLatin1Char(';'), i + 1) : -1;
-        if (semicolon < 0 || semicolon - i > 10) {
+        // A reference is at most ten characters long: looking no further keeps the scan linear.
+        qsizetype semicolon = -1;
+        if (ch == QLatin1Char('&')) {
+            const qsizetype last = qMin(text.size() - 1, i + kMaxReference);
+            for (qsizetype k = i + 1; k <= last; ++k) {
+                if (text[k] == QLatin1Char(';')) {
+                    semicolon = k;
+                    break;
+                }
+            }
+        }
+        if (semicolon < 0) {
             out += ch;
             continue;
         }
