@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6 qt6-image-formats-plugins
   libwmf-dev libuemf-dev libchm-dev fp-utils libjpeg62-turbo-dev
   xvfb xauth fonts-dejavu-core
+  clang libclang-rt-14-dev ccache
 )
 
 missing=()
