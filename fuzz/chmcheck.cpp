@@ -17,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QByteArray &name : result.names)
         Fuzz::require(!name.isEmpty() && name.size() <= 512, "names within the path limit");
     if (result.verdict != ChmCheck::Verdict::Sound)
-        Fuzz::require(result.names.isEmpty() || result.verdict == ChmCheck::Verdict::Damaged, "no names of a non-container");
+        Fuzz::require(result.names.isEmpty() || result.verdict == ChmCheck::Verdict::Damaged,
+                      "no names of a non-container");
     return 0;
 }

@@ -224,6 +224,8 @@ private Q_SLOTS:
     void helpPageReadsNothingOutside();
     void linksOutOfTheDocumentOpenNothing();
     void hugeIndexEntryOpensAtOnce();
+    void contentPathStaysInside_data();
+    void contentPathStaysInside();
 };
 
 void HostileContentTest::cleanup()
@@ -250,7 +252,8 @@ void HostileContentTest::promises_data()
         {Kind::Text, "text", "accepted: 0 lines", "accepted: 1 lines", "is not a valid integer value"},
         {Kind::Question, "question", "файл пуст, нет числа вопросов", "файл кончается после 3 вопросов из 5",
          "не число вопросов"},
-        {Kind::Picture, "picture", "пустой файл", "не удаётся прочитать рисунок JPEG", "не удаётся прочитать рисунок JPEG"},
+        {Kind::Picture, "picture", "пустой файл", "не удаётся прочитать рисунок JPEG",
+         "не удаётся прочитать рисунок JPEG"},
         {Kind::Help, "help", "не является документом справки", "повреждён", "по кругу"},
     };
     for (const auto &k : kinds) {
@@ -262,7 +265,8 @@ void HostileContentTest::promises_data()
         row(State::Empty, "empty", QString::fromUtf8(k.empty));
         row(State::Short, "short", QString::fromUtf8(k.shortFile));
         row(State::Damaged, "damaged", QString::fromUtf8(k.damaged));
-        row(State::Folder, "folder", k.kind == Kind::Help ? QStringLiteral("это папка") : QStringLiteral("это папка, а не файл"));
+        row(State::Folder, "folder",
+            k.kind == Kind::Help ? QStringLiteral("это папка") : QStringLiteral("это папка, а не файл"));
         row(State::Pipe, "named pipe", QStringLiteral("это канал, а не файл"));
         row(State::Device, "link to a device", QStringLiteral("это устройство, а не файл"));
         row(State::Huge, "huge", QStringLiteral("слишком большой файл"));
@@ -281,8 +285,9 @@ void HostileContentTest::promises()
     QVERIFY2(message.contains(expected), qPrintable(message));
     // A number-conversion message names the text, not the file.
     if (!message.startsWith(QLatin1String("accepted")) && !message.contains(QLatin1String("is not a valid integer"))) {
-        const QString named = Kind(kind) == Kind::Help ? QFileInfo(ContentPath::resolve(contentPathOf(Kind(kind)))).fileName()
-                                                       : contentPathOf(Kind(kind));
+        const QString named = Kind(kind) == Kind::Help
+                                  ? QFileInfo(ContentPath::resolve(contentPathOf(Kind(kind)))).fileName()
+                                  : contentPathOf(Kind(kind));
         QVERIFY2(message.contains(named), qPrintable(message));
     }
 }
@@ -346,10 +351,12 @@ void HostileContentTest::usbTaskOutOfRange_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("address of 8 bits") << "usb_les_address.dat"
-                                       << "Файл usb\\quest\\usb_les.dat: запись № 1: адрес устройства 128 длиннее 7 бит";
+    QTest::addRow("address of 8 bits")
+        << "usb_les_address.dat"
+        << "Файл usb\\quest\\usb_les.dat: запись № 1: адрес устройства 128 длиннее 7 бит";
     QTest::addRow("endpoint of 5 bits")
-        << "usb_les_endpoint.dat" << "Файл usb\\quest\\usb_les.dat: запись № 1: номер конечной точки 16 длиннее 4 бит";
+        << "usb_les_endpoint.dat"
+        << "Файл usb\\quest\\usb_les.dat: запись № 1: номер конечной точки 16 длиннее 4 бит";
 }
 
 // The USB exercise window refuses a task no answer can satisfy, naming the file and the record.
@@ -377,8 +384,8 @@ void HostileContentTest::questionCount_data()
     QTest::addRow("count 2147483647") << "question_count_huge.txt"
                                       << "Файл scsi\\quest\\scsi.txt: файл кончается после 5 вопросов из 2147483647";
     QTest::addRow("zero byte in the count")
-        << "question_count_nul.txt" << QStringLiteral("Файл scsi\\quest\\scsi.txt: первая строка «5%1xyz» не число вопросов")
-                                           .arg(QChar(0));
+        << "question_count_nul.txt"
+        << QStringLiteral("Файл scsi\\quest\\scsi.txt: первая строка «5%1xyz» не число вопросов").arg(QChar(0));
 }
 
 // The question window reads the whole file before it trusts its count line.
@@ -429,9 +436,11 @@ void HostileContentTest::loopingHelpFiles_data()
     QTest::addRow("listing block names itself") << "listing_self.chm"
                                                 << "блоки каталога ссылаются друг на друга по кругу (блок 0)";
     QTest::addRow("listing block names an earlier one") << "listing_back.chm"
-                                                         << "блоки каталога ссылаются друг на друга по кругу (блок 0)";
-    QTest::addRow("index block is its own child") << "index_loop.chm" << "индекс каталога ссылается по кругу (блок 2)";
-    QTest::addRow("index root out of range") << "index_root_range.chm" << "неверный номер корня индекса каталога (7)";
+                                                        << "блоки каталога ссылаются друг на друга по кругу (блок 0)";
+    QTest::addRow("index block is its own child") << "index_loop.chm"
+                                                  << "индекс каталога ссылается по кругу (блок 2)";
+    QTest::addRow("index root out of range") << "index_root_range.chm"
+                                             << "неверный номер корня индекса каталога (7)";
 }
 
 // The viewer refuses a document whose block chains would make the container library loop.
@@ -505,6 +514,32 @@ void HostileContentTest::hugeIndexEntryOpensAtOnce()
     auto *list = TestUtil::child<QListWidget>(viewer, QStringLiteral("IndexList"));
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), QString(1024, QLatin1Char('&')));
+}
+
+void HostileContentTest::contentPathStaysInside_data()
+{
+    QTest::addColumn<QString>("contentPath");
+    QTest::addColumn<QString>("inside");
+    QTest::addRow("climbing out") << "..\\..\\..\\etc\\passwd"
+                                  << "etc/passwd";
+    QTest::addRow("down and further up") << "usb\\..\\..\\x.txt"
+                                         << "x.txt";
+    QTest::addRow("down and back") << "usb\\quest\\..\\usb.txt"
+                                   << "usb/usb.txt";
+    QTest::addRow("leading separator") << "\\etc\\passwd"
+                                       << "etc/passwd";
+    QTest::addRow("forward slashes") << "/etc/../../passwd"
+                                     << "passwd";
+}
+
+// Whatever a content file names, the path resolved lies inside the package folder.
+void HostileContentTest::contentPathStaysInside()
+{
+    QFETCH(QString, contentPath);
+    QFETCH(QString, inside);
+    TestUtil::WorkingFolder folder;
+    folder.write(QStringLiteral("usb/quest/usb.txt"), "x");
+    QCOMPARE(ContentPath::resolve(contentPath, folder.path()), folder.path() + QLatin1Char('/') + inside);
 }
 
 QTEST_MAIN(HostileContentTest)

@@ -12,10 +12,10 @@
 namespace ContentFile {
 
 // Size limits per kind of content file, in bytes.
-constexpr qint64 kMaxRecordFile = 4 * 1024 * 1024;  // task record files
-constexpr qint64 kMaxTextFile = 4 * 1024 * 1024;    // Windows-1251 texts, question files
-constexpr qint64 kMaxPicture = 32 * 1024 * 1024;    // JPEG and other pictures
-constexpr qint64 kMaxHelpFile = 256 * 1024 * 1024;  // compiled help documents
+constexpr qint64 kMaxRecordFile = 4 * 1024 * 1024; // task record files
+constexpr qint64 kMaxTextFile = 4 * 1024 * 1024;   // Windows-1251 texts, question files
+constexpr qint64 kMaxPicture = 32 * 1024 * 1024;   // JPEG and other pictures
+constexpr qint64 kMaxHelpFile = 256 * 1024 * 1024; // compiled help documents
 
 // Opens the on-disk file read-only into file. shownPath names the file in
 // messages (the content path as the program wrote it). Throws

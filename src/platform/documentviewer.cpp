@@ -322,8 +322,8 @@ void DocumentViewer::followLink(const QUrl &link)
         m_browser->setSource(target);
     } else {
         // Nothing outside the document is opened: a help page must not start programs or read local files.
-        Messages::information(this, QStringLiteral("Ссылка %1 ведёт за пределы документа и не открывается.")
-                                        .arg(link.toString()));
+        Messages::information(
+            this, QStringLiteral("Ссылка %1 ведёт за пределы документа и не открывается.").arg(link.toString()));
     }
 }
 

@@ -124,8 +124,9 @@ QVariant PageBrowser::refused(int type, const QUrl &url)
     // itself, a local file included.
     switch (type) {
     case QTextDocument::HtmlResource:
-        return messageHtml(QStringLiteral("Ссылка за пределы документа"),
-                           QStringLiteral("Ссылка %1 ведёт за пределы документа и не открывается.").arg(url.toString()));
+        return messageHtml(
+            QStringLiteral("Ссылка за пределы документа"),
+            QStringLiteral("Ссылка %1 ведёт за пределы документа и не открывается.").arg(url.toString()));
     case QTextDocument::ImageResource:
         return QImage(); // shown as a missing picture
     case QTextDocument::StyleSheetResource:

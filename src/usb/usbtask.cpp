@@ -24,9 +24,9 @@ UsbTaskRecord UsbTaskRecord::parse(const QByteArray &bytes, const QString &conte
     const UsbTaskRecord task = fromBytes(bytes);
     if (task.address > 0x7F)
         throw ContentError::badRecord(contentPath, recordNumber,
-                                      QStringLiteral("адрес устройства %1 длиннее 7 бит").arg(task.address));
+                                      QStringLiteral("адрес устройства %1 длиннее 7 бит").arg(int(task.address)));
     if (task.endpoint > 0x0F)
         throw ContentError::badRecord(contentPath, recordNumber,
-                                      QStringLiteral("номер конечной точки %1 длиннее 4 бит").arg(task.endpoint));
+                                      QStringLiteral("номер конечной точки %1 длиннее 4 бит").arg(int(task.endpoint)));
     return task;
 }
