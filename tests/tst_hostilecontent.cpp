@@ -12,6 +12,7 @@
 #include "platform/random.h"
 #include "platform/recordfile.h"
 #include "platform/textfile.h"
+#include "platform/textwindow.h"
 #include "scsi/phasetask.h"
 #include "scsi/questionset.h"
 #include "scsi/studentrecord.h"
@@ -224,6 +225,7 @@ private Q_SLOTS:
     void helpPageReadsNothingOutside();
     void linksOutOfTheDocumentOpenNothing();
     void hugeIndexEntryOpensAtOnce();
+    void textWindowOnPipe();
     void contentPathStaysInside_data();
     void contentPathStaysInside();
 };
@@ -514,6 +516,16 @@ void HostileContentTest::hugeIndexEntryOpensAtOnce()
     auto *list = TestUtil::child<QListWidget>(viewer, QStringLiteral("IndexList"));
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), QString(1024, QLatin1Char('&')));
+}
+
+// The text window that shows a ".txt" of the package folder does not block on a pipe.
+void HostileContentTest::textWindowOnPipe()
+{
+    TestUtil::WorkingFolder folder;
+    place(folder, Kind::Text, State::Pipe);
+    const QString path = folder.path() + QStringLiteral("/exam/exam.txt");
+    TextWindow window(path);
+    QCOMPARE(window.text(), QStringLiteral("Файл %1: это канал, а не файл").arg(path));
 }
 
 void HostileContentTest::contentPathStaysInside_data()
