@@ -17,7 +17,7 @@ seconds=${2:-20}
 shift $(($# < 2 ? $# : 2))
 timeout=${FUZZ_TIMEOUT:-10}
 hostile=$here/tests/data/hostile
-package=$build/package
+package=${FUZZ_PACKAGE_DIR:-$build/package}
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then

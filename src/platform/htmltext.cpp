@@ -60,18 +60,19 @@ QString decodeEntities(const QString &text)
         return text;
     QString out;
     out.reserve(text.size());
+    qsizetype nextSemicolon = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];
-        // A reference is at most ten characters long: looking no further keeps the scan linear.
+        // A reference is at most ten characters long; the next ';' is looked up
+        // once for all the '&' before it, which keeps the scan linear.
         qsizetype semicolon = -1;
         if (ch == QLatin1Char('&')) {
-            const qsizetype last = qMin(text.size() - 1, i + kMaxReference);
-            for (qsizetype k = i + 1; k <= last; ++k) {
-                if (text[k] == QLatin1Char(';')) {
-                    semicolon = k;
-                    break;
-                }
-            }
+            if (nextSemicolon <= i)
+                nextSemicolon = text.indexOf(QLatin1Char(';'), i + 1);
+            if (nextSemicolon < 0)
+                nextSemicolon = text.size();
+            if (nextSemicolon < text.size() && nextSemicolon - i <= kMaxReference)
+                semicolon = nextSemicolon;
         }
         if (semicolon < 0) {
             out += ch;

@@ -15,6 +15,9 @@ constexpr int kMaxDepth = 32;
 constexpr qsizetype kMaxEntries = 20000;
 constexpr qsizetype kMaxLocals = 64;
 constexpr qsizetype kMaxText = 1024;
+// A character reference is at most ten characters, so a value longer than
+// this cannot decode to fewer than kMaxText characters.
+constexpr qsizetype kMaxRawValue = kMaxText * 10;
 
 QString bounded(const QString &text)
 {
@@ -62,7 +65,7 @@ QHash<QString, QString> attributes(QStringView text)
             }
         }
         if (!name.isEmpty())
-            result.insert(name, HtmlText::decodeEntities(value));
+            result.insert(name, HtmlText::decodeEntities(value.left(kMaxRawValue)));
         if (i == nameStart)
             ++i;
     }
