@@ -75,7 +75,7 @@ void ExamListTest::unreadableFileShowsErrorBox()
     TestUtil::ModalAnswerer answerer;
     TFExamQuest window;
     QTRY_COMPARE(answerer.count(), 1);
-    QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Cannot open file exam\\exam.txt")});
+    QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Файл exam\\exam.txt: это папка, а не файл")});
     QCOMPARE(answerer.icons(), QList<QMessageBox::Icon>{QMessageBox::Critical});
     QCOMPARE(TestUtil::child<QPlainTextEdit>(&window, "QuestMemo")->toPlainText(), QString());
 }

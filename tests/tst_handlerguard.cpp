@@ -81,7 +81,7 @@ void HandlerGuardTest::creationHandlerOfStandingWindow()
     QWidget *main = createWindowSet();
     QVERIFY(main);
     QCOMPARE(standingWindows().size(), 31);
-    QCOMPARE(answerer.texts().filter("exam"), QStringList{QStringLiteral("Cannot open file exam\\exam.txt")});
+    QCOMPARE(answerer.texts().filter("exam"), QStringList{QStringLiteral("Файл exam\\exam.txt: это папка, а не файл")});
     auto *memo = TestUtil::child<QPlainTextEdit>(static_cast<QWidget *>(FExamQuest), "QuestMemo");
     QCOMPARE(memo->toPlainText(), QString());
 }

@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6 qt6-image-formats-plugins
   libwmf-dev libuemf-dev libchm-dev fp-utils libjpeg62-turbo-dev
-  xvfb xauth fonts-dejavu-core ccache
+  xvfb xauth fonts-dejavu-core ccache clang libclang-rt-14-dev
   ffmpeg espeak-ng libqt6multimedia6 libqt6multimediawidgets6 libavcodec59 libavformat59 libswscale6
 )
 

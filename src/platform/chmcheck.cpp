@@ -1,8 +1,10 @@
 #include "platform/chmcheck.h"
 
 #include <QByteArray>
-#include <QFile>
+#include <QIODevice>
+#include <limits>
 #include <optional>
+#include <vector>
 
 namespace ChmCheck {
 
@@ -12,6 +14,7 @@ constexpr qint64 kItsfV2Length = 0x58;
 constexpr qint64 kItsfV3Length = 0x60;
 constexpr qint64 kItspLength = 0x54;
 constexpr qint64 kPmglHeaderLength = 0x14;
+constexpr qint64 kPmgiHeaderLength = 0x08;
 constexpr qint64 kMaxDirectory = 64 * 1024 * 1024;
 constexpr quint64 kMaxPathLength = 512;
 constexpr quint64 kLzxBlock = 0x8000;
@@ -90,7 +93,7 @@ Result damaged(const QString &reason)
     return {Verdict::Damaged, reason, {}};
 }
 
-QByteArray readAt(QFile &file, qint64 offset, qint64 length)
+QByteArray readAt(QIODevice &file, qint64 offset, qint64 length)
 {
     if (offset < 0 || length < 0 || !file.seek(offset))
         return {};
@@ -100,6 +103,102 @@ QByteArray readAt(QFile &file, qint64 offset, qint64 length)
 bool isPowerOfTwo(quint64 value)
 {
     return value && !(value & (value - 1));
+}
+
+// The children named by an index block (PMGI), in order; nullopt when an entry runs past the block.
+std::optional<std::vector<qint64>> indexChildren(const Bytes &dir, qint64 base, quint64 chunkSize)
+{
+    const quint64 freeSpace = dir.u32(base + 0x04);
+    if (freeSpace > chunkSize - kPmgiHeaderLength)
+        return std::nullopt;
+    const qint64 end = base + qint64(chunkSize - freeSpace);
+    std::vector<qint64> children;
+    qint64 at = base + kPmgiHeaderLength;
+    while (at < end) {
+        const auto nameLength = dir.encint(at, end);
+        if (!nameLength || *nameLength > kMaxPathLength || qint64(*nameLength) > end - at)
+            return std::nullopt;
+        at += qint64(*nameLength);
+        const auto child = dir.encint(at, end);
+        if (!child)
+            return std::nullopt;
+        children.push_back(*child > quint64(std::numeric_limits<qint32>::max()) ? -2 : qint64(*child));
+    }
+    return children;
+}
+
+// The container library lists files by following the listing blocks' next
+// links from the header's first listing block, and finds a file by walking
+// down the index blocks from the index root. Both walks must end: a block
+// that names itself or an earlier block as its next one, or an index whose
+// children lead back up, would make the library loop for ever.
+std::optional<QString> checkChains(const Bytes &dir, qint64 headerLength, quint64 chunkSize, quint64 chunkCount)
+{
+    const auto blockAt = [&](qint64 block) { return headerLength + block * qint64(chunkSize); };
+    const auto inRange = [&](qint64 block) { return block >= 0 && quint64(block) < chunkCount; };
+    const qint64 head = qint32(dir.u32(0x20));
+
+    std::vector<bool> listed(chunkCount, false);
+    for (qint64 block = head; block != -1;) {
+        if (!inRange(block))
+            return QStringLiteral("неверный номер следующего блока каталога (%1)").arg(block);
+        if (listed[size_t(block)])
+            return QStringLiteral("блоки каталога ссылаются друг на друга по кругу (блок %1)").arg(block);
+        listed[size_t(block)] = true;
+        const qint64 base = blockAt(block);
+        if (!dir.tagAt(base, "PMGL"))
+            break; // the library stops at a block that is not a listing
+        block = qint32(dir.u32(base + 0x10));
+    }
+
+    qint64 root = qint32(dir.u32(0x1C));
+    if (root < 0)
+        root = head; // no index blocks: the first listing block is the root
+    if (!inRange(root))
+        return QStringLiteral("неверный номер корня индекса каталога (%1)").arg(root);
+    // Depth-first over every branch, as a name may lead down any of them.
+    enum : quint8 { Unseen, OnPath, Done };
+    std::vector<quint8> state(chunkCount, Unseen);
+    struct Step {
+        qint64 block;
+        std::vector<qint64> children;
+        size_t next = 0;
+    };
+    std::vector<Step> path;
+    const auto enter = [&](qint64 block) -> std::optional<QString> {
+        if (!inRange(block))
+            return QStringLiteral("индекс каталога ссылается на блок %1, которого нет").arg(block);
+        if (state[size_t(block)] == OnPath)
+            return QStringLiteral("индекс каталога ссылается по кругу (блок %1)").arg(block);
+        if (state[size_t(block)] == Done)
+            return std::nullopt;
+        if (path.size() >= chunkCount)
+            return QStringLiteral("индекс каталога глубже числа блоков");
+        state[size_t(block)] = OnPath;
+        Step step{block, {}, 0};
+        if (dir.tagAt(blockAt(block), "PMGI")) {
+            auto children = indexChildren(dir, blockAt(block), chunkSize);
+            if (!children)
+                return QStringLiteral("неверная запись индекса каталога (блок %1)").arg(block);
+            step.children = std::move(*children);
+        }
+        path.push_back(std::move(step));
+        return std::nullopt;
+    };
+    if (const auto fault = enter(root))
+        return fault;
+    while (!path.empty()) {
+        Step &top = path.back();
+        if (top.next < top.children.size()) {
+            const qint64 child = top.children[top.next++];
+            if (const auto fault = enter(child))
+                return fault;
+        } else {
+            state[size_t(top.block)] = Done;
+            path.pop_back();
+        }
+    }
+    return std::nullopt;
 }
 
 // Walks the chain of listing chunks; records the entries the container library relies on.
@@ -160,10 +259,10 @@ std::optional<QString> readDirectory(const Bytes &dir, Directory &out)
     }
     if (listings == 0)
         return QStringLiteral("в каталоге нет ни одного блока со списком файлов");
-    return std::nullopt;
+    return checkChains(dir, headerLength, chunkSize, chunkCount);
 }
 
-std::optional<QString> checkCompressedSection(QFile &file, qint64 contentOffset, const Directory &dir)
+std::optional<QString> checkCompressedSection(QIODevice &file, qint64 contentOffset, const Directory &dir)
 {
     if (!dir.content && !dir.controlData && !dir.resetTable) {
         if (dir.largestCompressedEnd > 0)
@@ -233,7 +332,7 @@ std::optional<QString> checkCompressedSection(QFile &file, qint64 contentOffset,
 
 } // namespace
 
-Result check(QFile &file)
+Result check(QIODevice &file)
 {
     const qint64 fileSize = file.size();
     const Bytes header(readAt(file, 0, kItsfV3Length));

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-class QFile;
+class QIODevice;
 
 // A structural check of a compiled help container before the container library
 // is given the file: the headers, the directory chunks and the parameters of the
@@ -27,7 +27,9 @@ struct Result {
 
 // Reads only the headers, the directory and two small control objects. The
 // listing chunks are read in their stored order rather than by the header's
-// first-chunk number, which some compilers (chmcmd) write wrong.
-Result check(QFile &file);
+// first-chunk number, which some compilers (chmcmd) write wrong; the chains
+// the container library follows (next listing block, index children) must
+// end without a cycle and name only blocks that exist.
+Result check(QIODevice &file);
 
 } // namespace ChmCheck

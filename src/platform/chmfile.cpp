@@ -1,6 +1,8 @@
 #include "platform/chmfile.h"
 
 #include "platform/chmcheck.h"
+#include "platform/contenterror.h"
+#include "platform/contentfile.h"
 #include "platform/htmltext.h"
 
 #include <QFile>
@@ -87,9 +89,12 @@ QString ChmFile::open(const QString &path)
         return QStringLiteral("Файл %1 не найден.").arg(path);
     if (info.isDir())
         return QStringLiteral("%1 — это папка, а не документ справки.").arg(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Не удалось прочитать файл %1.").arg(path);
+    QFile file;
+    try {
+        ContentFile::open(file, path, path, ContentFile::kMaxHelpFile);
+    } catch (const ContentError &error) {
+        return error.message();
+    }
     const ChmCheck::Result check = ChmCheck::check(file);
     file.close();
     if (check.verdict == ChmCheck::Verdict::NotChm)

@@ -37,14 +37,20 @@ QString resolve(const QString &contentPath, const QString &base)
         current.chop(1);
     const QStringList parts = components(contentPath);
     bool found = true;
+    // ".." never climbs above base: a content path names a file of the package.
+    int depth = 0;
     for (const QString &part : parts) {
         if (part == QLatin1String(".")) {
             continue;
         }
         if (part == QLatin1String("..")) {
-            current = QFileInfo(current).path();
+            if (depth > 0) {
+                current = QFileInfo(current).path();
+                --depth;
+            }
             continue;
         }
+        ++depth;
         const QString matched = found ? matchComponent(current, part) : QString();
         if (matched.isEmpty()) {
             found = false;

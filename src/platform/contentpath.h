@@ -10,6 +10,8 @@ namespace ContentPath {
 // The on-disk path of a content path relative to base (default: the working
 // folder). Each component is matched without regard to case; components that
 // do not exist are kept as written, so the result names the file that is missing.
+// The result always lies inside base: ".." stops at base, a leading separator
+// or a drive-like component is a folder of base.
 QString resolve(const QString &contentPath, const QString &base = QString());
 bool exists(const QString &contentPath, const QString &base = QString());
 

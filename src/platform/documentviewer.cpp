@@ -4,6 +4,7 @@
 #include "platform/findbar.h"
 #include "platform/guard.h"
 #include "platform/icons.h"
+#include "platform/messages.h"
 #include "platform/pagebrowser.h"
 
 #include <QAction>
@@ -340,7 +341,7 @@ void DocumentViewer::followLink(const QUrl &link)
         if (!m_document.contains(path)) {
             // A link to a file beside the document ("other.chm") opens that file.
             const QString beside = QFileInfo(m_filePath).absolutePath() + path;
-            if (QFileInfo(beside).isFile()) {
+            if (DocumentOpener::isHelpDocument(beside) && QFileInfo(beside).isFile()) {
                 DocumentOpener::openFile(beside);
                 return;
             }
@@ -348,9 +349,10 @@ void DocumentViewer::followLink(const QUrl &link)
         m_browser->setSource(target);
     } else if (scheme == QLatin1String("qrc")) {
         m_browser->setSource(target);
-    } else if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-               scheme == QLatin1String("mailto") || scheme == QLatin1String("ftp") || scheme == QLatin1String("file")) {
-        DocumentOpener::openExternally(target);
+    } else {
+        // Nothing outside the document is opened: a help page must not start programs or read local files.
+        Messages::information(
+            this, QStringLiteral("Ссылка %1 ведёт за пределы документа и не открывается.").arg(link.toString()));
     }
 }
 

@@ -9,6 +9,8 @@ namespace HtmlText {
 
 namespace {
 
+constexpr qsizetype kMaxReference = 10;
+
 QByteArray withoutBom(const QByteArray &bytes)
 {
     return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
@@ -58,10 +60,21 @@ QString decodeEntities(const QString &text)
         return text;
     QString out;
     out.reserve(text.size());
+    qsizetype nextSemicolon = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];
-        const qsizetype semicolon = ch == QLatin1Char('&') ? text.indexOf(QLatin1Char(';'), i + 1) : -1;
-        if (semicolon < 0 || semicolon - i > 10) {
+        // A reference is at most ten characters long; the next ';' is looked up
+        // once for all the '&' before it, which keeps the scan linear.
+        qsizetype semicolon = -1;
+        if (ch == QLatin1Char('&')) {
+            if (nextSemicolon <= i)
+                nextSemicolon = text.indexOf(QLatin1Char(';'), i + 1);
+            if (nextSemicolon < 0)
+                nextSemicolon = text.size();
+            if (nextSemicolon < text.size() && nextSemicolon - i <= kMaxReference)
+                semicolon = nextSemicolon;
+        }
+        if (semicolon < 0) {
             out += ch;
             continue;
         }

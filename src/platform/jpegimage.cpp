@@ -1,9 +1,7 @@
 #include "platform/jpegimage.h"
 
 #include "platform/contenterror.h"
-#include "platform/contentpath.h"
-
-#include <QFile>
+#include "platform/contentfile.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -122,11 +120,8 @@ QImage decode(const QByteArray &bytes, QString *error)
 
 QImage load(const QString &contentPath)
 {
-    QFile file(ContentPath::resolve(contentPath));
-    if (!file.open(QIODevice::ReadOnly))
-        throw ContentError::missingFile(contentPath);
     QString reason;
-    const QImage image = decode(file.readAll(), &reason);
+    const QImage image = decode(ContentFile::read(contentPath, ContentFile::kMaxPicture), &reason);
     if (image.isNull())
         throw ContentError::badContent(contentPath,
                                        QStringLiteral("не удаётся прочитать рисунок JPEG (%1)").arg(reason));

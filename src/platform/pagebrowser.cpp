@@ -118,14 +118,33 @@ void PageBrowser::showMessage(const QString &heading, const QString &text)
     setHtml(messageHtml(heading, text));
 }
 
+QVariant PageBrowser::refused(int type, const QUrl &url)
+{
+    // Never an empty variant: the text engine would then read the address
+    // itself, a local file included.
+    switch (type) {
+    case QTextDocument::HtmlResource:
+        return messageHtml(
+            QStringLiteral("Ссылка за пределы документа"),
+            QStringLiteral("Ссылка %1 ведёт за пределы документа и не открывается.").arg(url.toString()));
+    case QTextDocument::ImageResource:
+        return QImage(); // shown as a missing picture
+    case QTextDocument::StyleSheetResource:
+        return QString();
+    default:
+        return QByteArray();
+    }
+}
+
 QVariant PageBrowser::loadResource(int type, const QUrl &name)
 {
     const QUrl url = resolve(name);
+    QVariant resource;
     if (url.scheme() == scheme())
-        return containerResource(type, url);
-    if (url.scheme() == QLatin1String("qrc"))
-        return programResource(type, url);
-    return QVariant();
+        resource = containerResource(type, url);
+    else if (url.scheme() == QLatin1String("qrc"))
+        resource = programResource(type, url);
+    return resource.isNull() ? refused(type, url) : resource;
 }
 
 QVariant PageBrowser::containerResource(int type, const QUrl &url)

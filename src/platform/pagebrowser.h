@@ -27,11 +27,15 @@ public:
     void showMessage(const QString &heading, const QString &text);
     static QString messageHtml(const QString &heading, const QString &text);
 
+    // Only the container's entries and the program's own resources are
+    // loaded; any other address (a local file, a device, the network) is
+    // refused: a missing picture, an empty stylesheet, a page naming the link.
     QVariant loadResource(int type, const QUrl &name) override;
 
 private:
     QVariant containerResource(int type, const QUrl &url);
     QVariant programResource(int type, const QUrl &url);
+    static QVariant refused(int type, const QUrl &url);
 
     const ChmFile *m_document;
     QUrl m_base;

@@ -1,29 +1,31 @@
 #include "platform/recordfile.h"
 
 #include "platform/contenterror.h"
+#include "platform/contentfile.h"
 #include "platform/contentpath.h"
 #include "platform/random.h"
 
-#include <QFile>
-
 RecordFile::RecordFile(const QString &contentPath, int recordSize)
     : m_path(contentPath)
+    , m_file(std::make_shared<QFile>())
     , m_recordSize(recordSize)
     , m_count(0)
 {
-    QFile file(ContentPath::resolve(contentPath));
-    if (!file.open(QIODevice::ReadOnly))
-        throw ContentError::missingFile(contentPath);
-    // Task files are small (tens of kilobytes); reading whole keeps every later access in bounds.
-    m_bytes = file.readAll();
-    m_count = recordSize > 0 ? int(m_bytes.size() / recordSize) : 0;
+    ContentFile::open(*m_file, ContentPath::resolve(contentPath), contentPath, ContentFile::kMaxRecordFile);
+    m_count = recordSize > 0 ? int(m_file->size() / recordSize) : 0;
 }
 
 QByteArray RecordFile::read(int index) const
 {
     if (index < 0 || index >= m_count)
         throw ContentError::badContent(m_path, QStringLiteral("нет записи № %1").arg(index + 1));
-    return m_bytes.mid(qsizetype(index) * m_recordSize, m_recordSize);
+    QByteArray record;
+    if (m_file->seek(qint64(index) * m_recordSize))
+        record = m_file->read(m_recordSize);
+    // The file was cut short after it was opened.
+    if (record.size() != m_recordSize)
+        throw ContentError::badRecord(m_path, index + 1, QStringLiteral("запись не прочитана"));
+    return record;
 }
 
 QByteArray RecordFile::readRandom(int *index) const

@@ -1,15 +1,20 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
+#include <memory>
 #include <optional>
 
 // A file of fixed-size binary records without a header, opened read-only;
 // the record count is the file size divided by the record size (whole records
-// only, a trailing partial record is ignored).
+// only, a trailing partial record is ignored). A record is read by seeking to
+// it; the file stays open while the object lives.
 class RecordFile {
 public:
-    // Throws ContentError::missingFile when the file cannot be opened.
+    // Throws ContentError::missingFile when the file cannot be opened and
+    // ContentError::badContent for a folder, device or pipe, or a file beyond
+    // ContentFile::kMaxRecordFile.
     RecordFile(const QString &contentPath, int recordSize);
 
     int count() const { return m_count; }
@@ -22,7 +27,7 @@ public:
 
 private:
     QString m_path;
-    QByteArray m_bytes;
+    std::shared_ptr<QFile> m_file; // shared by copies; reads seek before they read
     int m_recordSize;
     int m_count;
 };

@@ -10,6 +10,19 @@ namespace Sitemap {
 namespace {
 
 constexpr int kMaxDepth = 32;
+// Bounds on what a list holds, far beyond any real document, so that a
+// hostile list cannot fill memory or the viewer's tree.
+constexpr qsizetype kMaxEntries = 20000;
+constexpr qsizetype kMaxLocals = 64;
+constexpr qsizetype kMaxText = 1024;
+// A character reference is at most ten characters, so a value longer than
+// this cannot decode to fewer than kMaxText characters.
+constexpr qsizetype kMaxRawValue = kMaxText * 10;
+
+QString bounded(const QString &text)
+{
+    return text.size() > kMaxText ? text.left(kMaxText) : text;
+}
 
 struct Node {
     Entry entry;
@@ -52,7 +65,7 @@ QHash<QString, QString> attributes(QStringView text)
             }
         }
         if (!name.isEmpty())
-            result.insert(name, HtmlText::decodeEntities(value));
+            result.insert(name, HtmlText::decodeEntities(value.left(kMaxRawValue)));
         if (i == nameStart)
             ++i;
     }
@@ -94,7 +107,7 @@ void flattenInto(const QList<Entry> &entries, const QString &prefix, QList<Entry
         Entry flat = entry;
         flat.children.clear();
         if (!prefix.isEmpty())
-            flat.name = prefix + QStringLiteral(", ") + entry.name;
+            flat.name = bounded(prefix + QStringLiteral(", ") + entry.name);
         out.append(flat);
         flattenInto(entry.children, flat.name, out);
     }
@@ -117,7 +130,7 @@ QList<Entry> parse(const QString &html)
         inObject = false;
         if (current.entry.name.isEmpty())
             current.entry.name = current.entry.local;
-        if (current.entry.name.isEmpty())
+        if (current.entry.name.isEmpty() || qsizetype(nodes.size()) >= kMaxEntries)
             return;
         while (!stack.empty() && nodes[size_t(stack.back())].level >= current.level)
             stack.pop_back();
@@ -172,12 +185,12 @@ QList<Entry> parse(const QString &html)
             const QString value = attrs.value(QStringLiteral("value")).trimmed();
             if (name == QLatin1String("name")) {
                 if (current.entry.name.isEmpty())
-                    current.entry.name = value;
+                    current.entry.name = bounded(value);
             } else if (name == QLatin1String("local")) {
-                if (!value.isEmpty()) {
+                if (!value.isEmpty() && current.entry.locals.size() < kMaxLocals) {
                     if (current.entry.locals.isEmpty())
-                        current.entry.local = value;
-                    current.entry.locals.append(value);
+                        current.entry.local = bounded(value);
+                    current.entry.locals.append(bounded(value));
                 }
             }
         }

@@ -8,7 +8,9 @@
 // The contents (.hhc) and index (.hhk) lists of compiled help: HTML with one
 // <OBJECT type="text/sitemap"> per entry carrying <param name="Name"> and
 // <param name="Local">, nested by <UL>. Sloppy HTML is tolerated (unclosed
-// tags, missing </OBJECT>, unbalanced lists).
+// tags, missing </OBJECT>, unbalanced lists). The time taken grows linearly
+// with the text; at most 20000 entries are kept, names and page references
+// are cut at 1024 characters, an entry keeps at most 64 pages.
 namespace Sitemap {
 
 struct Entry {

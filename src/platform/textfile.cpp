@@ -1,10 +1,10 @@
 #include "platform/textfile.h"
 
 #include "platform/contenterror.h"
-#include "platform/contentpath.h"
+#include "platform/contentfile.h"
 #include "platform/cp1251.h"
 
-#include <QFile>
+#include <limits>
 
 namespace TextFile {
 
@@ -33,10 +33,7 @@ QStringList splitLines(const QByteArray &bytes)
 
 QStringList readLines(const QString &contentPath)
 {
-    QFile file(ContentPath::resolve(contentPath));
-    if (!file.open(QIODevice::ReadOnly))
-        throw ContentError::missingFile(contentPath);
-    return splitLines(file.readAll());
+    return splitLines(ContentFile::read(contentPath, ContentFile::kMaxTextFile));
 }
 
 QString readText(const QString &contentPath)
@@ -44,13 +41,43 @@ QString readText(const QString &contentPath)
     return readLines(contentPath).join(QLatin1Char('\n'));
 }
 
+std::optional<int> parseInt(const QString &line)
+{
+    qsizetype i = 0;
+    qsizetype end = line.size();
+    const auto isBlank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    while (i < end && isBlank(line[i]))
+        ++i;
+    while (end > i && isBlank(line[end - 1]))
+        --end;
+    bool negative = false;
+    if (i < end && (line[i] == QLatin1Char('-') || line[i] == QLatin1Char('+'))) {
+        negative = line[i] == QLatin1Char('-');
+        ++i;
+    }
+    if (i == end)
+        return std::nullopt;
+    qint64 value = 0;
+    for (; i < end; ++i) {
+        const char16_t c = line[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > qint64(std::numeric_limits<int>::max()) + 1)
+            return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        return std::nullopt;
+    return int(value);
+}
+
 int toInt(const QString &line)
 {
-    bool ok = false;
-    const int value = line.trimmed().toInt(&ok, 10);
-    if (!ok)
+    const std::optional<int> value = parseInt(line);
+    if (!value)
         throw ContentError::badNumber(line);
-    return value;
+    return *value;
 }
 
 } // namespace TextFile

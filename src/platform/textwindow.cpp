@@ -1,5 +1,7 @@
 #include "platform/textwindow.h"
 
+#include "platform/contenterror.h"
+#include "platform/contentfile.h"
 #include "platform/htmltext.h"
 
 #include <QDir>
@@ -31,9 +33,15 @@ TextWindow::TextWindow(const QString &filePath, QWidget *parent)
     m_view->document()->setDocumentMargin(8);
     layout->addWidget(m_view);
 
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_view->setPlainText(QStringLiteral("Не удалось открыть файл %1.").arg(QDir::toNativeSeparators(filePath)));
+    QFile file;
+    try {
+        ContentFile::open(file, filePath, QDir::toNativeSeparators(filePath), ContentFile::kMaxTextFile);
+    } catch (const ContentError &error) {
+        // A folder, pipe or device, or a file beyond the limit, is named by the refusal itself.
+        const bool unreadable = error.message().startsWith(QLatin1String("Cannot open file"));
+        m_view->setPlainText(unreadable
+                                 ? QStringLiteral("Не удалось открыть файл %1.").arg(QDir::toNativeSeparators(filePath))
+                                 : error.message());
         return;
     }
     QString text = HtmlText::decodeText(file.readAll());

@@ -47,17 +47,17 @@ void QuestionSet::loadLines(const QStringList &lines, const QString &path)
 
     if (lines.isEmpty())
         throw ContentError::badContent(path, QStringLiteral("файл пуст, нет числа вопросов"));
-    bool ok = false;
-    const int count = lines.first().trimmed().toInt(&ok, 10);
-    if (!ok)
+    const std::optional<int> parsed = TextFile::parseInt(lines.first());
+    if (!parsed)
         throw ContentError::badContent(path, QStringLiteral("первая строка «%1» не число вопросов").arg(lines.first()));
+    const int count = *parsed;
     if (count < kQuestionCount)
         throw ContentError::badContent(
             path, QStringLiteral("вопросов %1, а для теста нужно не меньше %2").arg(count).arg(kQuestionCount));
 
     // Every block is read, not only the drawn ones, so a fault is found whatever the draw.
+    // The list grows with what is read: the count line is not trusted before the blocks bear it out.
     QList<Question> all;
-    all.reserve(count);
     qsizetype line = 1;
     for (int number = 1; number <= count; ++number) {
         if (line >= lines.size())

@@ -30,7 +30,9 @@ bool UsbExercise::loadTask()
     const RecordFile file(taskFile(), UsbTaskRecord::kSize);
     if (file.count() == 0)
         return false;
-    m_task = UsbTaskRecord::fromBytes(file.readRandom());
+    int index = 0;
+    const QByteArray record = file.readRandom(&index);
+    m_task = UsbTaskRecord::parse(record, taskFile(), index + 1);
     return true;
 }
 

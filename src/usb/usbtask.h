@@ -21,4 +21,8 @@ struct UsbTaskRecord {
 
     // A record of exactly kSize bytes; a shorter array reads as if padded with zeros.
     static UsbTaskRecord fromBytes(const QByteArray &bytes);
+    // The same, checked: an address of more than 7 bits or an endpoint of
+    // more than 4 bits asks for an answer no entry can give, and throws
+    // ContentError::badRecord naming the file and the record (from 1).
+    static UsbTaskRecord parse(const QByteArray &bytes, const QString &contentPath, int recordNumber);
 };
