@@ -10,7 +10,7 @@ build=${SHINO_SANITIZE_DIR:-$here/build-asan}
 "$here/tools/bootstrap.sh"
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
-  export CCACHE_BASEDIR="$here"
+  export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 # Warnings are errors in the gcc build; clang's own warnings are not made errors here.
