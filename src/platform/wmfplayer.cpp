@@ -5,10 +5,15 @@
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <QtMath>
+#include <algorithm>
+#include <cmath>
 
 namespace Wmf {
 
 namespace {
+
+// The largest glyph height, in device pixels, the player asks the font engine to draw.
+constexpr qreal kMaxTextDevicePixels = 1024;
 
 enum TextAlign {
     kUpdateCurrent = 0x0001,
@@ -78,7 +83,14 @@ void drawText(const Picture &picture, PainterState &state, QPainter &painter, co
     painter.translate(origin);
     if (font.angle != 0)
         painter.rotate(-font.angle);
-    painter.drawText(QPointF(x, baseline), text);
+    // The mapping can stretch a font far beyond its own size limit; glyphs that
+    // large make the font engine fail (and crash), so such text is not drawn.
+    const QTransform device = painter.deviceTransform();
+    const qreal stretch =
+        std::max({std::abs(device.m11()), std::abs(device.m12()), std::abs(device.m21()), std::abs(device.m22())});
+    const qreal fontPixels = font.font.pixelSize() > 0 ? font.font.pixelSize() : font.font.pointSizeF() * 96 / 72;
+    if (std::isfinite(stretch) && fontPixels * stretch <= kMaxTextDevicePixels)
+        painter.drawText(QPointF(x, baseline), text);
     painter.restore();
     if (useCurrent)
         state.dc().current = origin + QPointF((dc.textAlign & kHorizontalMask) == kRight ? -width : width, 0);
