@@ -2,6 +2,8 @@
 // (folder, pipe, device) or huge content file of each kind, and the crafted
 // files of tests/data/hostile opened through the windows that read them.
 
+#include "isa/isatext.h"
+#include "pci/controlquiz.h"
 #include "platform/chmfile.h"
 #include "platform/contenterror.h"
 #include "platform/contentfile.h"
@@ -9,6 +11,7 @@
 #include "platform/cp1251.h"
 #include "platform/documentviewer.h"
 #include "platform/jpegimage.h"
+#include "platform/metafile.h"
 #include "platform/random.h"
 #include "platform/recordfile.h"
 #include "platform/textfile.h"
@@ -226,6 +229,8 @@ private Q_SLOTS:
     void linksOutOfTheDocumentOpenNothing();
     void hugeIndexEntryOpensAtOnce();
     void textWindowOnPipe();
+    void trainerReadersOnPipeAndDevice_data();
+    void trainerReadersOnPipeAndDevice();
     void contentPathStaysInside_data();
     void contentPathStaysInside();
 };
@@ -526,6 +531,47 @@ void HostileContentTest::textWindowOnPipe()
     const QString path = folder.path() + QStringLiteral("/exam/exam.txt");
     TextWindow window(path);
     QCOMPARE(window.text(), QStringLiteral("Файл %1: это канал, а не файл").arg(path));
+}
+
+// The ISA texts, the diagrams and the PCI key are opened like every other
+// content file: a pipe does not block them and a device is not read.
+void HostileContentTest::trainerReadersOnPipeAndDevice_data()
+{
+    QTest::addColumn<QString>("contentPath");
+    QTest::addColumn<bool>("pipe");
+    const QStringList paths{"isa\\signals\\bale.isa", "isa\\Diagr\\DMA.wmf", "pci\\bus.ctl"};
+    for (const QString &path : paths) {
+        QTest::addRow("%s, pipe", qPrintable(path)) << path << true;
+        QTest::addRow("%s, device", qPrintable(path)) << path << false;
+    }
+}
+
+void HostileContentTest::trainerReadersOnPipeAndDevice()
+{
+    QFETCH(QString, contentPath);
+    QFETCH(bool, pipe);
+    TestUtil::WorkingFolder folder;
+    const QString relative = QString(contentPath).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    folder.write(QStringLiteral("exam/.keep"), QByteArray());
+    const QString full = folder.path() + QLatin1Char('/') + relative;
+    QDir().mkpath(QFileInfo(full).path());
+    if (pipe)
+        QVERIFY(::mkfifo(QFile::encodeName(full).constData(), 0600) == 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), full));
+    try {
+        if (contentPath.endsWith(QStringLiteral(".isa")))
+            IsaText::readLines(contentPath);
+        else if (contentPath.endsWith(QStringLiteral(".wmf")))
+            Metafile::load(contentPath);
+        else
+            ControlQuiz::readKey();
+        QFAIL("a pipe or a device is refused");
+    } catch (const ContentError &error) {
+        const QString what =
+            pipe ? QStringLiteral("это канал, а не файл") : QStringLiteral("это устройство, а не файл");
+        QCOMPARE(error.message(), QStringLiteral("Файл %1: %2").arg(contentPath, what));
+    }
 }
 
 void HostileContentTest::contentPathStaysInside_data()

@@ -1,18 +1,23 @@
 #include "isa/isatext.h"
 
 #include "platform/contenterror.h"
+#include "platform/contentfile.h"
 #include "platform/contentpath.h"
 #include "platform/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace IsaText {
 
 QStringList readLines(const QString &contentPath)
 {
-    QFile file(ContentPath::resolve(contentPath));
-    if (!file.open(QIODevice::ReadOnly))
+    const QString path = ContentPath::resolve(contentPath);
+    // A folder in place of a text is a missing file, as the window has always said.
+    if (QFileInfo(path).isDir())
         throw ContentError::missingFile(contentPath);
+    QFile file;
+    ContentFile::open(file, path, contentPath, ContentFile::kMaxTextFile);
     if (file.size() > MaxBytes)
         throw ContentError::badContent(
             contentPath, QStringLiteral("файл слишком велик для текстового окна (%1 байт)").arg(file.size()));

@@ -1,10 +1,9 @@
 #include "pci/controlquiz.h"
 
 #include "platform/contenterror.h"
+#include "platform/contentfile.h"
 #include "platform/contentpath.h"
 #include "platform/random.h"
-
-#include <QFile>
 
 QString ControlQuiz::questionPath(int question)
 {
@@ -18,10 +17,7 @@ QString ControlQuiz::variantsPath(int question)
 
 QByteArray ControlQuiz::readKey()
 {
-    QFile file(ContentPath::resolve(keyPath()));
-    if (!file.open(QIODevice::ReadOnly))
-        throw ContentError::missingFile(keyPath());
-    const QByteArray key = file.read(QuestionCount);
+    const QByteArray key = ContentFile::read(keyPath(), ContentFile::kMaxRecordFile).left(QuestionCount);
     if (key.size() < QuestionCount)
         throw ContentError::badContent(keyPath(), QStringLiteral("ключ ответов: байтов %1, нужно %2 (по одному на "
                                                                  "вопрос)")

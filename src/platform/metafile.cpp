@@ -1,6 +1,7 @@
 #include "platform/metafile.h"
 
 #include "platform/contenterror.h"
+#include "platform/contentfile.h"
 #include "platform/contentpath.h"
 #include "platform/wmfdecoder.h"
 #include "platform/wmfplayer.h"
@@ -49,9 +50,10 @@ Metafile::Metafile() = default;
 Metafile Metafile::load(const QString &contentPath)
 {
     const QString path = ContentPath::resolve(contentPath);
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    if (QFileInfo(path).isDir())
         throw ContentError::missingFile(contentPath);
+    QFile file;
+    ContentFile::open(file, path, contentPath, ContentFile::kMaxPicture);
     if (file.size() > Wmf::kMaxFileBytes)
         throw ContentError::badContent(contentPath, QStringLiteral("файл слишком велик для рисунка"));
     return fromBytes(file.readAll(), contentPath);

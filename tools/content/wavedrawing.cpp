@@ -46,8 +46,8 @@ DiagramPainter::DiagramPainter(const Diagram &diagram, const Layout &layout, Wmf
     m_arrowBrush = writer.createBrush(kAnnotation);
     m_hollowBrush = writer.createHollowBrush();
     for (Role role : {Role::Title, Role::Name, Role::State, Role::Value, Role::Annotation, Role::Note}) {
-        const FontSpec spec = fontOf(role);
-        m_fonts.insert(roleKey(role), writer.createFont(spec.pixels, spec.bold, spec.italic));
+        const FontStyle font = fontOf(role);
+        m_fonts.insert(roleKey(role), writer.createFont(font.pixels, font.bold, font.italic));
     }
     writer.setTransparentBackground();
 }
@@ -66,8 +66,8 @@ void DiagramPainter::text(const QPoint &at, const QString &text, Role role, cons
 {
     if (text.isEmpty())
         return;
-    const FontSpec spec = fontOf(role);
-    const int width = spec.width(text);
+    const FontStyle font = fontOf(role);
+    const int width = font.width(text);
     int left = at.x();
     if ((align & kCenter) == kCenter)
         left -= width / 2;
@@ -166,7 +166,7 @@ void DiagramPainter::paintRow(int index)
     const Row &row = m_diagram.rows[index];
     if (row.kind == Row::Kind::Gap)
         return;
-    const FontSpec name = fontOf(Role::Name);
+    const FontStyle name = fontOf(Role::Name);
     text(QPoint(m_layout.margin, m_layout.mid(index) - name.height() / 2), row.name, Role::Name, kText, kLeft | kTop,
          row.line);
     paintWave(index, segmentsOf(row));
@@ -227,7 +227,7 @@ void DiagramPainter::paintWave(int index, const QList<Segment> &segments)
             m_writer.polygon(shape);
             if (segment.value >= 0) {
                 const QString &label = row.labels.value(segment.value);
-                const FontSpec value = fontOf(Role::Value);
+                const FontStyle value = fontOf(Role::Value);
                 if (value.width(label) > xe - xs - 2 * s)
                     m_report.error(m_file, row.line,
                                    QStringLiteral("the label \"%1\" of \"%2\" is %3 px wide; its value spans %4 px")
@@ -313,7 +313,7 @@ void DiagramPainter::arrowHead(const QPoint &tip, const QPoint &from)
 
 void DiagramPainter::paintArrows()
 {
-    const FontSpec annotation = fontOf(Role::Annotation);
+    const FontStyle annotation = fontOf(Role::Annotation);
     for (const Arrow &arrow : m_diagram.arrows) {
         const QPoint a = nodePoint(arrow.from), b = nodePoint(arrow.to);
         if (arrow.twoHeaded) {
@@ -355,7 +355,7 @@ void DiagramPainter::paintArrows()
 
 void DiagramPainter::paintNotes()
 {
-    const FontSpec note = fontOf(Role::Note);
+    const FontStyle note = fontOf(Role::Note);
     for (qsizetype i = 0; i < m_diagram.notes.size(); ++i)
         text(QPoint(m_layout.margin, m_layout.notesTop + int(i) * (note.height() + 1)), m_diagram.notes[i], Role::Note,
              kNote, kLeft | kTop, m_diagram.noteLines[i]);

@@ -16,7 +16,7 @@ constexpr int kGapPercent = 60;
 
 } // namespace
 
-QFont FontSpec::font() const
+QFont FontStyle::font() const
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixels);
@@ -25,18 +25,18 @@ QFont FontSpec::font() const
     return font;
 }
 
-int FontSpec::width(const QString &text) const
+int FontStyle::width(const QString &text) const
 {
     return int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
 }
 
-int FontSpec::height() const
+int FontStyle::height() const
 {
     const QFontMetricsF metrics(font());
     return int(std::ceil(metrics.ascent() + metrics.descent()));
 }
 
-FontSpec fontOf(Role role)
+FontStyle fontOf(Role role)
 {
     switch (role) {
     case Role::Title:
@@ -62,8 +62,8 @@ Built<Layout> layOut(const Diagram &diagram, const QString &fileName)
     const int width = diagram.size.width(), height = diagram.size.height();
     const auto error = [&](int line, const QString &what) { result.report.error(fileName, line, what); };
 
-    const FontSpec title = fontOf(Role::Title), name = fontOf(Role::Name), state = fontOf(Role::State),
-                   note = fontOf(Role::Note);
+    const FontStyle title = fontOf(Role::Title), name = fontOf(Role::Name), state = fontOf(Role::State),
+                    note = fontOf(Role::Note);
     if (title.width(diagram.title) > width - 2 * layout.margin)
         error(diagram.titleLine, QStringLiteral("the title is %1 px wide; the picture has room for %2 px")
                                      .arg(title.width(diagram.title))

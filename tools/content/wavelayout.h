@@ -15,7 +15,7 @@ namespace Wave {
 enum class Role { Title, Name, State, Value, Annotation, Note };
 
 // The font a role is written in, as the metafile names it and as it is measured.
-struct FontSpec {
+struct FontStyle {
     int pixels = 11;
     bool bold = false;
     bool italic = false;
@@ -24,7 +24,7 @@ struct FontSpec {
     int width(const QString &text) const;
     int height() const;
 };
-FontSpec fontOf(Role role);
+FontStyle fontOf(Role role);
 
 struct Layout {
     int margin = 6;
