@@ -10,12 +10,17 @@
 # sanitizer report, a broken property or an input that runs longer than
 # FUZZ_TIMEOUT seconds (a hang) fails the run; the input is kept as
 # <build>/fuzz/crash-<target>-* (or timeout-/oom-).
+#
+# The mutations follow FUZZ_SEED (default 1), so a run repeats the one before
+# it on the same corpus and a failure can be replayed; FUZZ_SEED=0 lets each
+# run pick its own seed, which long campaigns want.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?usage: fuzz/run.sh <build folder> [seconds] [target ...]}" && pwd)
 seconds=${2:-20}
 shift $(($# < 2 ? $# : 2))
 timeout=${FUZZ_TIMEOUT:-10}
+seed=${FUZZ_SEED:-1}
 hostile=$here/tests/data/hostile
 package=${FUZZ_PACKAGE_DIR:-$build/package}
 
@@ -56,7 +61,7 @@ for name in "${targets[@]}"; do
   done <"$build/fuzz/$name.seeds"
   log=$build/fuzz/$name.log
   started=$(date +%s)
-  if "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2560 \
+  if "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout="$timeout" -seed="$seed" -rss_limit_mb=2560 \
       -print_final_stats=1 -artifact_prefix="$build/fuzz/" "$corpus" >"$log" 2>&1; then
     verdict=ok
   else

@@ -223,8 +223,8 @@ private Q_SLOTS:
     void questionCount();
     void questionWindowOnPipeAndDevice_data();
     void questionWindowOnPipeAndDevice();
-    void loopingHelpFiles_data();
-    void loopingHelpFiles();
+    void damagedHelpFiles_data();
+    void damagedHelpFiles();
     void helpPageReadsNothingOutside();
     void linksOutOfTheDocumentOpenNothing();
     void hugeIndexEntryOpensAtOnce();
@@ -436,7 +436,7 @@ void HostileContentTest::questionWindowOnPipeAndDevice()
     }
 }
 
-void HostileContentTest::loopingHelpFiles_data()
+void HostileContentTest::damagedHelpFiles_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("reason");
@@ -448,10 +448,12 @@ void HostileContentTest::loopingHelpFiles_data()
                                                   << "индекс каталога ссылается по кругу (блок 2)";
     QTest::addRow("index root out of range") << "index_root_range.chm"
                                              << "неверный номер корня индекса каталога (7)";
+    QTest::addRow("no windows between compression resets") << "compression_no_windows.chm"
+                                                           << "неверное число окон между сбросами сжатия";
 }
 
-// The viewer refuses a document whose block chains would make the container library loop.
-void HostileContentTest::loopingHelpFiles()
+// The viewer refuses a document that would make the container library loop or divide by zero.
+void HostileContentTest::damagedHelpFiles()
 {
     QFETCH(QString, file);
     QFETCH(QString, reason);

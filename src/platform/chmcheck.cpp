@@ -284,19 +284,25 @@ std::optional<QString> checkCompressedSection(QIODevice &file, qint64 contentOff
     const Bytes lzxc(readAt(file, contentOffset + qint64(control.offset), qint64(control.length)));
     if (!lzxc.tagAt(0x04, "LZXC"))
         return QStringLiteral("неизвестный способ сжатия");
+    // The library does this arithmetic in 32 bits; so does the check, wrapping where it wraps.
     const quint32 version = lzxc.u32(0x08);
-    quint64 resetInterval = lzxc.u32(0x0C);
-    quint64 windowSize = lzxc.u32(0x10);
+    quint32 resetInterval = lzxc.u32(0x0C);
+    quint32 windowSize = lzxc.u32(0x10);
+    const quint32 windowsPerReset = lzxc.u32(0x14);
     if (version == 2) {
-        resetInterval *= kLzxBlock;
-        windowSize *= kLzxBlock;
+        resetInterval *= quint32(kLzxBlock);
+        windowSize *= quint32(kLzxBlock);
     } else if (version != 1) {
         return QStringLiteral("неизвестная версия сжатия");
     }
-    if (!isPowerOfTwo(windowSize) || windowSize < (quint64(1) << 15) || windowSize > (quint64(1) << 21))
+    if (!isPowerOfTwo(windowSize) || windowSize < (quint32(1) << 15) || windowSize > (quint32(1) << 21))
         return QStringLiteral("неверный размер окна сжатия");
     if (resetInterval < windowSize / 2 || resetInterval % (windowSize / 2) != 0)
         return QStringLiteral("неверный интервал сброса сжатия");
+    // The library finds a block's reset point modulo this count: zero would divide by zero.
+    const quint32 blocksPerReset = resetInterval / (windowSize / 2) * windowsPerReset;
+    if (blocksPerReset == 0)
+        return QStringLiteral("неверное число окон между сбросами сжатия");
 
     const Entry reset = *dir.resetTable;
     if (reset.length < 0x28 || reset.length > quint64(kMaxDirectory))
