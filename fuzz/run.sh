@@ -20,7 +20,7 @@ build=$(cd "${1:?usage: fuzz/run.sh <build folder> [seconds] [target ...]}" && p
 seconds=${2:-20}
 shift $(($# < 2 ? $# : 2))
 timeout=${FUZZ_TIMEOUT:-10}
-seed=${FUZZ_SEED:-1}
+mutation_seed=${FUZZ_SEED:-1}
 hostile=$here/tests/data/hostile
 package=${FUZZ_PACKAGE_DIR:-$build/package}
 
@@ -61,7 +61,7 @@ for name in "${targets[@]}"; do
   done <"$build/fuzz/$name.seeds"
   log=$build/fuzz/$name.log
   started=$(date +%s)
-  if "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout="$timeout" -seed="$seed" -rss_limit_mb=2560 \
+  if "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout="$timeout" -seed="$mutation_seed" -rss_limit_mb=2560 \
       -print_final_stats=1 -artifact_prefix="$build/fuzz/" "$corpus" >"$log" 2>&1; then
     verdict=ok
   else
