@@ -546,6 +546,7 @@ void TrainerMainTest::exercisesHideMainWindow()
 void TrainerMainTest::closing()
 {
     TMain_form main;
+    main.setReturnWindow(FPracticum);
     TestUtil::ModalAnswerer answerer(greeting(QStringLiteral("Иванов")));
     FPracticum->hide();
     main.show();
@@ -557,6 +558,7 @@ void TrainerMainTest::closing()
 
     FPracticum->hide();
     TMain_formusb usb;
+    usb.setReturnWindow(FPracticum);
     usb.show();
     QTRY_VERIFY(usb.firstActivationDone());
     usb.findChild<QAction *>(QStringLiteral("m_exit"))->trigger();

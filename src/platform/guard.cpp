@@ -3,6 +3,7 @@
 #include "platform/contenterror.h"
 #include "platform/messages.h"
 
+#include <QCloseEvent>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -17,6 +18,8 @@ bool run(QWidget *owner, const std::function<void()> &handler)
         showError(owner, error.message());
     } catch (const std::exception &error) {
         showError(owner, QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        showError(owner, unknownErrorText());
     }
     return false;
 }
@@ -27,6 +30,17 @@ void showError(QWidget *owner, const QString &text)
                     owner && owner->isVisible() ? owner : nullptr);
     box.setObjectName(QStringLiteral("ErrorBox"));
     box.exec();
+}
+
+QString unknownErrorText()
+{
+    return QStringLiteral("Внутренняя ошибка программы: действие прервано, работа продолжается.");
+}
+
+void closeWith(QWidget *window, QCloseEvent *event, const std::function<void()> &handler)
+{
+    run(window, handler);
+    event->accept();
 }
 
 } // namespace Guard
