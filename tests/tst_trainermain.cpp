@@ -50,6 +50,13 @@ TestUtil::ModalAnswerer::Handler greeting(const QString &surname, QStringList *s
     };
 }
 
+std::unique_ptr<TrainerMainWindow> trainer(bool scsi)
+{
+    if (scsi)
+        return std::make_unique<TMain_form>();
+    return std::make_unique<TMain_formusb>();
+}
+
 QStringList actionTexts(QMenu *menu)
 {
     QStringList texts;
@@ -221,11 +228,7 @@ void TrainerMainTest::firstActivation_data()
 void TrainerMainTest::firstActivation()
 {
     QFETCH(bool, scsi);
-    std::unique_ptr<TrainerMainWindow> main;
-    if (scsi)
-        main = std::make_unique<TMain_form>();
-    else
-        main = std::make_unique<TMain_formusb>();
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
     const QString about = scsi ? QStringLiteral("about_form") : QStringLiteral("about_form1");
     const QString reg = scsi ? QStringLiteral("Reg_form") : QStringLiteral("Reg_formusb");
     QStringList shown;
@@ -346,11 +349,7 @@ void TrainerMainTest::helpEntries()
     QFETCH(bool, scsi);
     QFETCH(QString, control);
     QFETCH(QString, helpFile);
-    std::unique_ptr<TrainerMainWindow> main;
-    if (scsi)
-        main = std::make_unique<TMain_form>();
-    else
-        main = std::make_unique<TMain_formusb>();
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
     HelpEngine::setHelpFile(QStringLiteral("glossary.hlp"));
     TestUtil::ModalAnswerer answerer;
     if (auto *action = main->findChild<QAction *>(control))
@@ -375,11 +374,7 @@ void TrainerMainTest::aboutBox()
 {
     QFETCH(bool, scsi);
     QFETCH(QString, control);
-    std::unique_ptr<TrainerMainWindow> main;
-    if (scsi)
-        main = std::make_unique<TMain_form>();
-    else
-        main = std::make_unique<TMain_formusb>();
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
     QStringList seen;
     int clicked = 0;
     TestUtil::ModalAnswerer answerer([&](QWidget *modal) {
@@ -454,11 +449,7 @@ void TrainerMainTest::missingContentKeepsWindow()
     QFETCH(QString, control);
     QFETCH(QString, message);
     TestUtil::WorkingFolder folder;
-    std::unique_ptr<TrainerMainWindow> main;
-    if (scsi)
-        main = std::make_unique<TMain_form>();
-    else
-        main = std::make_unique<TMain_formusb>();
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
     TestUtil::ModalAnswerer answerer(greeting(QStringLiteral("Иванов")));
     main->show();
     QTRY_VERIFY(main->firstActivationDone());
@@ -519,11 +510,7 @@ void TrainerMainTest::exercisesHideMainWindow()
         QSKIP("the package content is not built");
     const QString previous = QDir::currentPath();
     QDir::setCurrent(package);
-    std::unique_ptr<TrainerMainWindow> main;
-    if (scsi)
-        main = std::make_unique<TMain_form>();
-    else
-        main = std::make_unique<TMain_formusb>();
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
     {
         TestUtil::ModalAnswerer answerer(greeting(QStringLiteral("Иванов")));
         main->show();
@@ -576,20 +563,14 @@ void TrainerMainTest::closing()
 
 void TrainerMainTest::ownDialogsWhenNoneGiven_data()
 {
-    QTest::addColumn<bool>("scsi");
-    QTest::addRow("SCSI") << true;
-    QTest::addRow("USB") << false;
+    firstActivation_data();
 }
 
 // Outside the window set the window makes its own dialogs once and keeps them.
 void TrainerMainTest::ownDialogsWhenNoneGiven()
 {
     QFETCH(bool, scsi);
-    std::unique_ptr<TrainerMainWindow> main;
-    if (scsi)
-        main = std::make_unique<TMain_form>();
-    else
-        main = std::make_unique<TMain_formusb>();
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
     QVERIFY(main->findChildren<RegistrationDialog *>().isEmpty());
     QList<QWidget *> shown;
     TestUtil::ModalAnswerer answerer([&shown](QWidget *modal) {
