@@ -9,6 +9,16 @@
 
 namespace Guard {
 
+namespace {
+
+// Shown for an exception that carries no message of its own.
+QString unknownErrorText()
+{
+    return QStringLiteral("Внутренняя ошибка программы: действие прервано, работа продолжается.");
+}
+
+} // namespace
+
 bool run(QWidget *owner, const std::function<void()> &handler)
 {
     try {
@@ -30,11 +40,6 @@ void showError(QWidget *owner, const QString &text)
                     owner && owner->isVisible() ? owner : nullptr);
     box.setObjectName(QStringLiteral("ErrorBox"));
     box.exec();
-}
-
-QString unknownErrorText()
-{
-    return QStringLiteral("Внутренняя ошибка программы: действие прервано, работа продолжается.");
 }
 
 void closeWith(QWidget *window, QCloseEvent *event, const std::function<void()> &handler)

@@ -18,9 +18,6 @@ bool run(QWidget *owner, const std::function<void()> &handler);
 // Shows the default error box with the given text.
 void showError(QWidget *owner, const QString &text);
 
-// The text shown for an exception that carries no message of its own.
-QString unknownErrorText();
-
 // Connects a signal to a member handler of a window (or of one of its base
 // classes), running it under the guard. Signal arguments are dropped: handlers
 // read the state of their controls.
