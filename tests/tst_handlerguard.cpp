@@ -6,10 +6,12 @@
 #include "testutil.h"
 #include "viewers/tfexamquest.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <stdexcept>
 
 // Handlers run under the guard: a fault in course content shows the default
 // error box and abandons the rest of the handler; the program goes on.
@@ -19,6 +21,10 @@ private Q_SLOTS:
     void missingFileAbandonsHandler();
     void handlerRunningToItsEnd();
     void connectedHandler();
+    void anyExceptionIsCaught_data();
+    void anyExceptionIsCaught();
+    void handlerOfABaseClass();
+    void closeGoesOnWhenTheHandlerFails();
     void creationHandlerOfStandingWindow();
 };
 
@@ -70,6 +76,85 @@ void HandlerGuardTest::connectedHandler()
     QCOMPARE(window.started, 2);
     QCOMPARE(answerer.texts(), (QStringList{QStringLiteral("Cannot open file pci\\none.txt"),
                                             QStringLiteral("Cannot open file pci\\none.txt")}));
+}
+
+void HandlerGuardTest::anyExceptionIsCaught_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("standard exception") << 0 << "vector";
+    QTest::addRow("a number") << 1 << "Внутренняя ошибка программы: действие прервано, работа продолжается.";
+    QTest::addRow("a string") << 2 << "Внутренняя ошибка программы: действие прервано, работа продолжается.";
+}
+
+void HandlerGuardTest::anyExceptionIsCaught()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, message);
+    TestUtil::ModalAnswerer answerer;
+    bool after = false;
+    const bool finished = Guard::run(nullptr, [&] {
+        if (kind == 0)
+            throw std::out_of_range("vector");
+        if (kind == 1)
+            throw 42;
+        throw "text";
+        after = true;
+    });
+    QVERIFY(!finished);
+    QVERIFY(!after);
+    QCOMPARE(answerer.texts(), QStringList{message});
+    QCOMPARE(answerer.icons(), QList<QMessageBox::Icon>{QMessageBox::Critical});
+    QCOMPARE(answerer.modalNames(), QStringList{QStringLiteral("ErrorBox")});
+}
+
+void HandlerGuardTest::handlerOfABaseClass()
+{
+    // a window connects a handler its base class declares, without naming the base
+    class Base : public QWidget {
+    public:
+        void BaseClick()
+        {
+            ++clicks;
+            throw ContentError::missingFile(QStringLiteral("usb\\none.txt"));
+        }
+        int clicks = 0;
+    };
+    class Window : public Base {
+    public:
+        Window()
+        {
+            button = new QPushButton(this);
+            Guard::connect(button, &QPushButton::clicked, this, &Base::BaseClick);
+        }
+        QPushButton *button;
+    } window;
+    TestUtil::ModalAnswerer answerer;
+    window.button->click();
+    QCOMPARE(window.clicks, 1);
+    QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Cannot open file usb\\none.txt")});
+}
+
+void HandlerGuardTest::closeGoesOnWhenTheHandlerFails()
+{
+    class Window : public QWidget {
+    public:
+        void FormClose()
+        {
+            ++closes;
+            throw ContentError::missingFile(QStringLiteral("scsi\\none.txt"));
+        }
+        int closes = 0;
+
+    protected:
+        void closeEvent(QCloseEvent *event) override { Guard::close(event, this, &Window::FormClose); }
+    } window;
+    window.show();
+    TestUtil::ModalAnswerer answerer;
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.closes, 1);
+    QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Cannot open file scsi\\none.txt")});
 }
 
 void HandlerGuardTest::creationHandlerOfStandingWindow()

@@ -5,9 +5,14 @@
 #include "platform/guard.h"
 #include "platform/helpengine.h"
 #include "platform/messages.h"
+#include "scsi/tmain_form.h"
+#include "scsi/treg_form.h"
 #include "shell/shellactions.h"
 #include "shell/tfinterface.h"
+#include "shell/tfpracticum.h"
 #include "testutil.h"
+#include "usb/tmain_formusb.h"
+#include "usb/treg_formusb.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -26,6 +31,8 @@ private Q_SLOTS:
     void windows();
     void globalsPointToTheWindows();
     void titlesAreTheCaptionsAlone();
+    void trainersAreWiredToTheSet_data();
+    void trainersAreWiredToTheSet();
 
 private:
     QList<QObject *> m_created;
@@ -224,6 +231,38 @@ void StartupTest::titlesAreTheCaptionsAlone()
     Messages::information(nullptr, QStringLiteral("Сообщение"));
     Guard::run(nullptr, [] { throw ContentError(QStringLiteral("Cannot open file x.txt")); });
     QCOMPARE(answerer.captions(), (QStringList{QStringLiteral("Шиноведение"), QStringLiteral("Шиноведение")}));
+}
+
+void StartupTest::trainersAreWiredToTheSet_data()
+{
+    QTest::addColumn<bool>("scsi");
+    QTest::addRow("Main_form") << true;
+    QTest::addRow("Main_formusb") << false;
+}
+
+// The trainers' home windows use the standing registration dialogs and return
+// to the lab selector.
+void StartupTest::trainersAreWiredToTheSet()
+{
+    QFETCH(bool, scsi);
+    TrainerMainWindow *main = scsi ? static_cast<TrainerMainWindow *>(Main_form) : Main_formusb;
+    QWidget *registration = scsi ? static_cast<QWidget *>(Reg_form) : Reg_formusb;
+    QList<QWidget *> shown;
+    {
+        TestUtil::ModalAnswerer answerer([&shown](QWidget *modal) {
+            shown << modal;
+            static_cast<QDialog *>(modal)->reject();
+        });
+        main->show();
+        QTRY_VERIFY(main->firstActivationDone());
+    }
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[1], registration);
+    FPracticum->hide();
+    main->close();
+    QVERIFY(!main->isVisible());
+    QVERIFY(FPracticum->isVisible());
+    FPracticum->hide();
 }
 
 QTEST_MAIN(StartupTest)

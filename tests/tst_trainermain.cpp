@@ -1,11 +1,15 @@
 #include "platform/helpengine.h"
 #include "platform/random.h"
+#include "scsi/registrationdialog.h"
+#include "scsi/statisticsdialog.h"
 #include "scsi/tmain_form.h"
 #include "scsi/trainerlayout.h"
 #include "shell/tfpracticum.h"
 #include "shell/windowset.h"
 #include "testutil.h"
 #include "usb/tmain_formusb.h"
+#include "usb/treg_formusb.h"
+#include "usb/tstat_formusb.h"
 
 #include <QAction>
 #include <QDir>
@@ -44,6 +48,13 @@ TestUtil::ModalAnswerer::Handler greeting(const QString &surname, QStringList *s
             dialog->reject();
         }
     };
+}
+
+std::unique_ptr<TrainerMainWindow> trainer(bool scsi)
+{
+    if (scsi)
+        return std::make_unique<TMain_form>();
+    return std::make_unique<TMain_formusb>();
 }
 
 QStringList actionTexts(QMenu *menu)
@@ -112,6 +123,10 @@ private Q_SLOTS:
     void exercisesHideMainWindow_data();
     void exercisesHideMainWindow();
     void closing();
+    void ownDialogsWhenNoneGiven_data();
+    void ownDialogsWhenNoneGiven();
+    void givenDialogs();
+    void returnsToTheGivenWindow();
 };
 
 void TrainerMainTest::initTestCase()
@@ -213,11 +228,7 @@ void TrainerMainTest::firstActivation_data()
 void TrainerMainTest::firstActivation()
 {
     QFETCH(bool, scsi);
-    std::unique_ptr<TrainerMainWindow> main;
-    if (scsi)
-        main = std::make_unique<TMain_form>();
-    else
-        main = std::make_unique<TMain_formusb>();
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
     const QString about = scsi ? QStringLiteral("about_form") : QStringLiteral("about_form1");
     const QString reg = scsi ? QStringLiteral("Reg_form") : QStringLiteral("Reg_formusb");
     QStringList shown;
@@ -338,11 +349,7 @@ void TrainerMainTest::helpEntries()
     QFETCH(bool, scsi);
     QFETCH(QString, control);
     QFETCH(QString, helpFile);
-    std::unique_ptr<TrainerMainWindow> main;
-    if (scsi)
-        main = std::make_unique<TMain_form>();
-    else
-        main = std::make_unique<TMain_formusb>();
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
     HelpEngine::setHelpFile(QStringLiteral("glossary.hlp"));
     TestUtil::ModalAnswerer answerer;
     if (auto *action = main->findChild<QAction *>(control))
@@ -367,11 +374,7 @@ void TrainerMainTest::aboutBox()
 {
     QFETCH(bool, scsi);
     QFETCH(QString, control);
-    std::unique_ptr<TrainerMainWindow> main;
-    if (scsi)
-        main = std::make_unique<TMain_form>();
-    else
-        main = std::make_unique<TMain_formusb>();
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
     QStringList seen;
     int clicked = 0;
     TestUtil::ModalAnswerer answerer([&](QWidget *modal) {
@@ -446,11 +449,7 @@ void TrainerMainTest::missingContentKeepsWindow()
     QFETCH(QString, control);
     QFETCH(QString, message);
     TestUtil::WorkingFolder folder;
-    std::unique_ptr<TrainerMainWindow> main;
-    if (scsi)
-        main = std::make_unique<TMain_form>();
-    else
-        main = std::make_unique<TMain_formusb>();
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
     TestUtil::ModalAnswerer answerer(greeting(QStringLiteral("Иванов")));
     main->show();
     QTRY_VERIFY(main->firstActivationDone());
@@ -511,11 +510,7 @@ void TrainerMainTest::exercisesHideMainWindow()
         QSKIP("the package content is not built");
     const QString previous = QDir::currentPath();
     QDir::setCurrent(package);
-    std::unique_ptr<TrainerMainWindow> main;
-    if (scsi)
-        main = std::make_unique<TMain_form>();
-    else
-        main = std::make_unique<TMain_formusb>();
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
     {
         TestUtil::ModalAnswerer answerer(greeting(QStringLiteral("Иванов")));
         main->show();
@@ -546,6 +541,7 @@ void TrainerMainTest::exercisesHideMainWindow()
 void TrainerMainTest::closing()
 {
     TMain_form main;
+    main.setReturnWindow(FPracticum);
     TestUtil::ModalAnswerer answerer(greeting(QStringLiteral("Иванов")));
     FPracticum->hide();
     main.show();
@@ -557,11 +553,94 @@ void TrainerMainTest::closing()
 
     FPracticum->hide();
     TMain_formusb usb;
+    usb.setReturnWindow(FPracticum);
     usb.show();
     QTRY_VERIFY(usb.firstActivationDone());
     usb.findChild<QAction *>(QStringLiteral("m_exit"))->trigger();
     QVERIFY(!usb.isVisible());
     QVERIFY(FPracticum->isVisible());
+}
+
+void TrainerMainTest::ownDialogsWhenNoneGiven_data()
+{
+    firstActivation_data();
+}
+
+// Outside the window set the window makes its own dialogs once and keeps them.
+void TrainerMainTest::ownDialogsWhenNoneGiven()
+{
+    QFETCH(bool, scsi);
+    const std::unique_ptr<TrainerMainWindow> main = trainer(scsi);
+    QVERIFY(main->findChildren<RegistrationDialog *>().isEmpty());
+    QList<QWidget *> shown;
+    TestUtil::ModalAnswerer answerer([&shown](QWidget *modal) {
+        shown << modal;
+        static_cast<QDialog *>(modal)->reject();
+    });
+    for (int i = 0; i < 2; ++i) {
+        main->findChild<QAction *>(QStringLiteral("m_reg"))->trigger();
+        TestUtil::child<QPushButton>(main.get(), "bb_stat")->click();
+    }
+    const QString suffix = scsi ? QString() : QStringLiteral("usb");
+    QCOMPARE(answerer.modalNames(),
+             (QStringList{"Reg_form" + suffix, "Stat_form" + suffix, "Reg_form" + suffix, "Stat_form" + suffix}));
+    QCOMPARE(shown[0]->parentWidget(), main.get());
+    QCOMPARE(shown[1]->parentWidget(), main.get());
+    QCOMPARE(shown[2], shown[0]);
+    QCOMPARE(shown[3], shown[1]);
+    QCOMPARE(main->findChildren<RegistrationDialog *>().size(), 1);
+    QCOMPARE(main->findChildren<StatisticsDialog *>().size(), 1);
+}
+
+// In the window set the standing dialogs serve the window and it makes none.
+void TrainerMainTest::givenDialogs()
+{
+    TMain_formusb main;
+    TReg_formusb registration;
+    TStat_formusb statistics;
+    main.setDialogs(&registration, &statistics);
+    QList<QWidget *> shown;
+    TestUtil::ModalAnswerer answerer([&shown](QWidget *modal) {
+        shown << modal;
+        if (modal->objectName() == QLatin1String("Reg_formusb")) {
+            TestUtil::child<QLineEdit>(modal, "E_fam")->setText(QStringLiteral("Петров"));
+            TestUtil::child<QPushButton>(modal, "B_ok")->click();
+        } else {
+            static_cast<QDialog *>(modal)->reject();
+        }
+    });
+    TestUtil::child<QPushButton>(&main, "bb_reg")->click();
+    main.findChild<QAction *>(QStringLiteral("m_stat"))->trigger();
+    QCOMPARE(shown, (QList<QWidget *>{&registration, &statistics}));
+    QCOMPARE(main.record().surname, QStringLiteral("Петров"));
+    QVERIFY(main.findChildren<RegistrationDialog *>().isEmpty());
+    QVERIFY(main.findChildren<StatisticsDialog *>().isEmpty());
+}
+
+void TrainerMainTest::returnsToTheGivenWindow()
+{
+    QWidget selector;
+    TMain_form main;
+    {
+        TestUtil::ModalAnswerer answerer(greeting(QStringLiteral("Иванов")));
+        main.show();
+        QTRY_VERIFY(main.firstActivationDone());
+    }
+    // nothing given: the window only closes
+    main.close();
+    QVERIFY(!main.isVisible());
+    QVERIFY(!selector.isVisible());
+    QVERIFY(!main.firstActivationDone());
+
+    main.setReturnWindow(&selector);
+    {
+        TestUtil::ModalAnswerer answerer(greeting(QStringLiteral("Иванов")));
+        main.show();
+        QTRY_VERIFY(main.firstActivationDone());
+    }
+    TestUtil::child<QPushButton>(&main, "bb_exit")->click();
+    QVERIFY(!main.isVisible());
+    QVERIFY(selector.isVisible());
 }
 
 QTEST_MAIN(TrainerMainTest)

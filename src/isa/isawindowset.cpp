@@ -15,44 +15,20 @@
 
 namespace IsaWindowSet {
 
-namespace {
-
-template <typename Window> void destroyWindow(Window *&window)
-{
-    delete window;
-    window = nullptr;
-}
-
-} // namespace
-
 void create()
 {
-    ISAForm = new TISAForm;
-    AboutForm = new TAboutForm;
-    ATCyclesForm = new TATCyclesForm;
-    CyclesForm = new TCyclesForm;
-    CyclesparamForm = new TCyclesparamForm;
-    InteractForm = new TInteractForm;
-    KontrQForm = new TKontrQForm;
-    ResInteractForm = new TResInteractForm;
-    ResultForm = new TResultForm;
-    VvedenieForm = new TVvedenieForm;
-    WarningForm = new TWarningForm;
+#define ISA_WINDOW_CREATE(Class, name) name = new Class;
+    ISA_WINDOWS(ISA_WINDOW_CREATE)
+#undef ISA_WINDOW_CREATE
 }
 
 void destroy()
 {
-    destroyWindow(ISAForm);
-    destroyWindow(AboutForm);
-    destroyWindow(ATCyclesForm);
-    destroyWindow(CyclesForm);
-    destroyWindow(CyclesparamForm);
-    destroyWindow(InteractForm);
-    destroyWindow(KontrQForm);
-    destroyWindow(ResInteractForm);
-    destroyWindow(ResultForm);
-    destroyWindow(VvedenieForm);
-    destroyWindow(WarningForm);
+#define ISA_WINDOW_DESTROY(Class, name)                                                                                \
+    delete name;                                                                                                       \
+    name = nullptr;
+    ISA_WINDOWS(ISA_WINDOW_DESTROY)
+#undef ISA_WINDOW_DESTROY
 }
 
 } // namespace IsaWindowSet

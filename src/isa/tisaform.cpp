@@ -383,6 +383,5 @@ void TISAForm::showEvent(QShowEvent *event)
 
 void TISAForm::closeEvent(QCloseEvent *event)
 {
-    Guard::run(this, [this] { FormClose(); });
-    QWidget::closeEvent(event);
+    Guard::close(event, this, &TISAForm::FormClose);
 }

@@ -300,8 +300,7 @@ void TPciform::FormClose()
 
 void TPciform::closeEvent(QCloseEvent *event)
 {
-    Guard::run(this, [this] { FormClose(); });
-    QWidget::closeEvent(event);
+    Guard::close(event, this, &TPciform::FormClose);
 }
 
 void TPciform::showIntro(const QString &textName)

@@ -3,10 +3,21 @@
 #include "platform/contenterror.h"
 #include "platform/messages.h"
 
+#include <QCloseEvent>
 #include <QMessageBox>
 #include <QWidget>
 
 namespace Guard {
+
+namespace {
+
+// Shown for an exception that carries no message of its own.
+QString unknownErrorText()
+{
+    return QStringLiteral("Внутренняя ошибка программы: действие прервано, работа продолжается.");
+}
+
+} // namespace
 
 bool run(QWidget *owner, const std::function<void()> &handler)
 {
@@ -17,6 +28,8 @@ bool run(QWidget *owner, const std::function<void()> &handler)
         showError(owner, error.message());
     } catch (const std::exception &error) {
         showError(owner, QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        showError(owner, unknownErrorText());
     }
     return false;
 }
@@ -27,6 +40,12 @@ void showError(QWidget *owner, const QString &text)
                     owner && owner->isVisible() ? owner : nullptr);
     box.setObjectName(QStringLiteral("ErrorBox"));
     box.exec();
+}
+
+void closeWith(QWidget *window, QCloseEvent *event, const std::function<void()> &handler)
+{
+    run(window, handler);
+    event->accept();
 }
 
 } // namespace Guard

@@ -1,11 +1,11 @@
 #include "scsi/trainermainwindow.h"
 
 #include "platform/guard.h"
+#include "platform/helpengine.h"
+#include "platform/navigation.h"
 #include "scsi/registrationdialog.h"
 #include "scsi/statisticsdialog.h"
 #include "scsi/trainerlayout.h"
-#include "shell/tfpracticum.h"
-#include "shell/windowset.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -23,22 +23,56 @@ constexpr int kButtonWidth = 190;
 constexpr int kButtonHeight = 32;
 constexpr int kButtonGap = 8;
 
+QLabel *titleLabel(const QString &name, const QString &text, int pointSize, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    label->setFont(font);
+    label->adjustSize();
+    return label;
+}
+
+QWidget *panel(const QString &name, QWidget *parent)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(name);
+    return panel;
+}
+
+QMenu *menu(const QString &name, const QString &title, QWidget *parent)
+{
+    auto *menu = new QMenu(title, parent);
+    menu->setObjectName(name);
+    return menu;
+}
+
 } // namespace
 
-TrainerMainWindow::TrainerMainWindow(const QString &name, const QString &title, const QColor &background,
-                                     const QColor &titleColour, QWidget *parent)
+TrainerMainWindow::TrainerMainWindow(TrainerDescription description, QWidget *parent)
     : QWidget(parent)
+    , m_description(std::move(description))
 {
-    setObjectName(name);
-    setWindowTitle(title);
+    setObjectName(m_description.look.name);
+    setWindowTitle(m_description.look.title);
     setMinimumSize(390, 450);
     resize(560, 500);
+    buildTitle();
+    buildPanels();
+    buildMenus();
+    m_client->installEventFilter(this);
+    FormCreate();
+}
 
+void TrainerMainWindow::buildTitle()
+{
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("ClientArea"));
     QPalette palette = m_client->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, titleColour);
+    palette.setColor(QPalette::Window, m_description.look.background);
+    palette.setColor(QPalette::WindowText, m_description.look.titleColour);
     m_client->setPalette(palette);
     m_client->setAutoFillBackground(true);
     auto *layout = new QVBoxLayout(this);
@@ -46,52 +80,67 @@ TrainerMainWindow::TrainerMainWindow(const QString &name, const QString &title, 
     layout->setSpacing(0);
     layout->addWidget(m_client);
 
-    Bevel1 = new QFrame(m_client);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameShape(QFrame::HLine);
-    Bevel1->setFrameShadow(QFrame::Sunken);
+    m_bevel = new QFrame(m_client);
+    m_bevel->setObjectName(QStringLiteral("Bevel1"));
+    m_bevel->setFrameShape(QFrame::HLine);
+    m_bevel->setFrameShadow(QFrame::Sunken);
+    m_heading = titleLabel(QStringLiteral("Label1"), QStringLiteral("Электронный учебник по интерфейсу"), 12, m_client);
+    m_title = titleLabel(QStringLiteral("Label2"), m_description.look.title, 44, m_client);
+}
 
-    Label1 = new QLabel(QStringLiteral("Электронный учебник по интерфейсу"), m_client);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont font1 = Label1->font();
-    font1.setPointSize(12);
-    font1.setBold(true);
-    Label1->setFont(font1);
-    Label1->adjustSize();
+void TrainerMainWindow::buildPanels()
+{
+    m_mainPanel = panel(QStringLiteral("Panel_but"), m_client);
+    m_infoPanel = panel(QStringLiteral("Panel_inf"), m_client);
+    m_infoPanel->hide();
+    m_tasksPanel = panel(QStringLiteral("Panel_les"), m_client);
+    m_tasksPanel->hide();
 
-    Label2 = new QLabel(title, m_client);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    QFont font2 = Label2->font();
-    font2.setPointSize(44);
-    font2.setBold(true);
-    Label2->setFont(font2);
-    Label2->adjustSize();
+    addButton(m_mainPanel, QStringLiteral("bb_reg"), QStringLiteral("Регистрация"), &TrainerMainWindow::m_regClick);
+    addButton(m_mainPanel, QStringLiteral("bb_inf"), QStringLiteral("Информация"), &TrainerMainWindow::bb_infClick);
+    addButton(m_mainPanel, QStringLiteral("BitBtn1"), QStringLiteral("Вопросы"), &TrainerMainWindow::BitBtn1Click);
+    addButton(m_mainPanel, QStringLiteral("bb_les"), m_description.tasks.buttonCaption,
+              &TrainerMainWindow::bb_lesClick);
+    addButton(m_mainPanel, QStringLiteral("bb_stat"), QStringLiteral("Статистика"), &TrainerMainWindow::m_statClick);
+    addButton(m_mainPanel, QStringLiteral("bb_exit"), QStringLiteral("ВЫХОД"), &TrainerMainWindow::m_exitClick);
 
-    Panel_but = new QWidget(m_client);
-    Panel_but->setObjectName(QStringLiteral("Panel_but"));
-    Panel_inf = new QWidget(m_client);
-    Panel_inf->setObjectName(QStringLiteral("Panel_inf"));
-    Panel_inf->hide();
-    Panel_les = new QWidget(m_client);
-    Panel_les->setObjectName(QStringLiteral("Panel_les"));
-    Panel_les->hide();
+    addButton(m_infoPanel, QStringLiteral("bb_about"), QStringLiteral("О программе"),
+              &TrainerMainWindow::m_h_aboutClick);
+    addButton(m_infoPanel, QStringLiteral("bb_") + m_description.reference.subject, QStringLiteral("Справочник"),
+              &TrainerMainWindow::openReference);
+    addButton(m_infoPanel, QStringLiteral("bb_def"), m_description.procedure.caption, &TrainerMainWindow::bb_defClick);
+    addButton(m_infoPanel, QStringLiteral("bb_back"), QStringLiteral("НАЗАД"), &TrainerMainWindow::bb_backClick);
 
-    m_file = new QMenu(QStringLiteral("Файл"), this);
-    m_file->setObjectName(QStringLiteral("m_file"));
-    m_reg = addAction(m_file, QStringLiteral("m_reg"), QStringLiteral("Регистрация"));
-    m_stat = addAction(m_file, QStringLiteral("m_stat"), QStringLiteral("Статистика"));
-    m_file->addSeparator();
-    m_exit = addAction(m_file, QStringLiteral("m_exit"), QStringLiteral("Выход"));
-    m_tasks = new QMenu(QStringLiteral("Задания"), this);
-    m_tasks->setObjectName(QStringLiteral("m_tasks"));
-    m_help = new QMenu(QStringLiteral("Помощь"), this);
-    m_help->setObjectName(QStringLiteral("m_help"));
+    for (int task = 0; task < int(m_description.tasks.list.size()); ++task) {
+        QPushButton *button =
+            addButton(m_tasksPanel, QStringLiteral("bb_les%1").arg(task + 1), m_description.tasks.list[task].caption);
+        Guard::connect(button, &QPushButton::clicked, this, [this, task] { openTask(task); });
+    }
+    addButton(m_tasksPanel, QStringLiteral("bb_back1"), QStringLiteral("НАЗАД"), &TrainerMainWindow::bb_back1Click);
+}
 
-    Guard::connect(m_reg, &QAction::triggered, this, &TrainerMainWindow::m_regClick);
-    Guard::connect(m_stat, &QAction::triggered, this, &TrainerMainWindow::m_statClick);
-    Guard::connect(m_exit, &QAction::triggered, this, &TrainerMainWindow::m_exitClick);
+// The "Помощь" menu ends with m_h_about, added with the about box by FormCreate.
+void TrainerMainWindow::buildMenus()
+{
+    m_fileMenu = menu(QStringLiteral("m_file"), QStringLiteral("Файл"), this);
+    addAction(m_fileMenu, QStringLiteral("m_reg"), QStringLiteral("Регистрация"), &TrainerMainWindow::m_regClick);
+    addAction(m_fileMenu, QStringLiteral("m_stat"), QStringLiteral("Статистика"), &TrainerMainWindow::m_statClick);
+    m_fileMenu->addSeparator();
+    addAction(m_fileMenu, QStringLiteral("m_exit"), QStringLiteral("Выход"), &TrainerMainWindow::m_exitClick);
 
-    m_client->installEventFilter(this);
+    m_tasksMenu = menu(QStringLiteral("m_tasks"), QStringLiteral("Задания"), this);
+    for (int task = 0; task < int(m_description.tasks.list.size()); ++task) {
+        QAction *action =
+            addAction(m_tasksMenu, QStringLiteral("m_les%1").arg(task + 1), m_description.tasks.list[task].caption);
+        Guard::connect(action, &QAction::triggered, this, [this, task] { openTask(task); });
+    }
+    m_tasksMenu->addSeparator();
+    addAction(m_tasksMenu, QStringLiteral("m_quest"), QStringLiteral("Вопросы"), &TrainerMainWindow::m_questClick);
+
+    m_helpMenu = menu(QStringLiteral("m_help"), QStringLiteral("Помощь"), this);
+    addAction(m_helpMenu, QStringLiteral("m_h_") + m_description.reference.subject, m_description.reference.caption,
+              &TrainerMainWindow::openReference);
+    m_helpMenu->addSeparator();
 }
 
 QPushButton *TrainerMainWindow::addButton(QWidget *panel, const QString &name, const QString &caption)
@@ -103,6 +152,11 @@ QPushButton *TrainerMainWindow::addButton(QWidget *panel, const QString &name, c
     return button;
 }
 
+void TrainerMainWindow::addButton(QWidget *panel, const QString &name, const QString &caption, Handler handler)
+{
+    Guard::connect(addButton(panel, name, caption), &QPushButton::clicked, this, handler);
+}
+
 QAction *TrainerMainWindow::addAction(QMenu *menu, const QString &name, const QString &caption)
 {
     QAction *action = menu->addAction(caption);
@@ -110,22 +164,47 @@ QAction *TrainerMainWindow::addAction(QMenu *menu, const QString &name, const QS
     return action;
 }
 
+void TrainerMainWindow::addAction(QMenu *menu, const QString &name, const QString &caption, Handler handler)
+{
+    Guard::connect(addAction(menu, name, caption), &QAction::triggered, this, handler);
+}
+
 void TrainerMainWindow::sizePanels()
 {
     int buttons = 0;
-    for (QWidget *panel : {Panel_but, Panel_inf, Panel_les})
+    for (QWidget *panel : {m_mainPanel, m_infoPanel, m_tasksPanel})
         buttons = std::max(buttons, int(panel->findChildren<QPushButton *>(Qt::FindDirectChildrenOnly).size()));
     const QSize size(kButtonWidth, buttons * kButtonHeight + std::max(0, buttons - 1) * kButtonGap);
-    for (QWidget *panel : {Panel_but, Panel_inf, Panel_les})
+    for (QWidget *panel : {m_mainPanel, m_infoPanel, m_tasksPanel})
         panel->resize(size);
+}
+
+void TrainerMainWindow::setDialogs(RegistrationDialog *registration, StatisticsDialog *statistics)
+{
+    m_registration = registration;
+    m_statistics = statistics;
+}
+
+RegistrationDialog *TrainerMainWindow::registrationDialog()
+{
+    if (!m_registration)
+        m_registration = m_description.dialogs.registration(this);
+    return m_registration;
+}
+
+StatisticsDialog *TrainerMainWindow::statisticsDialog()
+{
+    if (!m_statistics)
+        m_statistics = m_description.dialogs.statistics(this);
+    return m_statistics;
 }
 
 void TrainerMainWindow::FormCreate()
 {
     m_record.clear();
-    m_about = createAboutBox();
-    m_h_about = addAction(m_help, QStringLiteral("m_h_about"), QStringLiteral("О программе"));
-    Guard::connect(m_h_about, &QAction::triggered, this, &TrainerMainWindow::m_h_aboutClick);
+    m_aboutBox = m_description.dialogs.about(this);
+    addAction(m_helpMenu, QStringLiteral("m_h_about"), QStringLiteral("О программе"),
+              &TrainerMainWindow::m_h_aboutClick);
     sizePanels();
     FormResize();
 }
@@ -133,13 +212,13 @@ void TrainerMainWindow::FormCreate()
 void TrainerMainWindow::FormResize()
 {
     const TrainerLayout::Geometry g =
-        TrainerLayout::arrange(m_client->size(), Label1->size(), Label2->size(), Panel_but->size());
-    Bevel1->setGeometry(g.bevel);
-    Label1->setGeometry(g.label1);
-    Label2->setGeometry(g.label2);
-    Panel_but->setGeometry(g.panel);
-    Panel_inf->move(g.panel.topLeft());
-    Panel_les->move(g.panel.topLeft());
+        TrainerLayout::arrange(m_client->size(), m_heading->size(), m_title->size(), m_mainPanel->size());
+    m_bevel->setGeometry(g.bevel);
+    m_heading->setGeometry(g.label1);
+    m_title->setGeometry(g.label2);
+    m_mainPanel->setGeometry(g.panel);
+    m_infoPanel->move(g.panel.topLeft());
+    m_tasksPanel->move(g.panel.topLeft());
 }
 
 bool TrainerMainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -153,14 +232,14 @@ bool TrainerMainWindow::eventFilter(QObject *watched, QEvent *event)
 // pictures, a cost the package's start-up need not pay for a hidden trainer.
 QMenuBar *TrainerMainWindow::menuBar()
 {
-    if (!MMenu1) {
-        MMenu1 = new QMenuBar(this);
-        MMenu1->setObjectName(QStringLiteral("MMenu1"));
-        for (QMenu *menu : {m_file, m_tasks, m_help})
-            MMenu1->addMenu(menu);
-        layout()->setMenuBar(MMenu1);
+    if (!m_menuBar) {
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setObjectName(QStringLiteral("MMenu1"));
+        for (QMenu *menu : {m_fileMenu, m_tasksMenu, m_helpMenu})
+            m_menuBar->addMenu(menu);
+        layout()->setMenuBar(m_menuBar);
     }
-    return MMenu1;
+    return m_menuBar;
 }
 
 void TrainerMainWindow::showEvent(QShowEvent *event)
@@ -193,37 +272,62 @@ void TrainerMainWindow::FormActivate()
 {
     if (m_firstActivationDone || !isVisible())
         return;
-    if (m_about)
-        m_about->exec();
+    m_aboutBox->exec();
     RegisterStudent();
     m_firstActivationDone = true;
 }
 
 void TrainerMainWindow::closeEvent(QCloseEvent *event)
 {
-    Guard::run(this, [this] { FormClose(); });
-    event->accept();
+    Guard::close(event, this, &TrainerMainWindow::FormClose);
 }
 
 void TrainerMainWindow::FormClose()
 {
     m_firstActivationDone = false;
-    if (FPracticum) {
-        FPracticum->show();
-        FPracticum->raise();
-    }
+    Navigation::show(m_returnWindow);
 }
 
 void TrainerMainWindow::RegisterStudent()
 {
-    if (RegistrationDialog *dialog = registrationDialog())
-        dialog->registerStudent(m_record);
+    registrationDialog()->registerStudent(m_record);
 }
 
 void TrainerMainWindow::ShowStatistics()
 {
-    if (StatisticsDialog *dialog = statisticsDialog())
-        dialog->showStatistics(m_record);
+    statisticsDialog()->showStatistics(m_record);
+}
+
+// The task and question windows are created before this window hides: when
+// their content is missing they throw and this window stays as it is.
+void TrainerMainWindow::runModal(const TrainerDescription::Exercise &exercise)
+{
+    const std::unique_ptr<QDialog> window = exercise(m_record, this);
+    hide();
+    window->exec();
+    show();
+}
+
+void TrainerMainWindow::openTask(int index)
+{
+    runModal(m_description.tasks.list.at(index).window);
+}
+
+void TrainerMainWindow::openHelp(const QString &helpFile)
+{
+    HelpEngine::setHelpFile(helpFile);
+    HelpEngine::command(HelpEngine::HELP_CONTENTS);
+}
+
+void TrainerMainWindow::openReference()
+{
+    openHelp(m_description.reference.helpFile);
+}
+
+void TrainerMainWindow::switchPanel(QWidget *from, QWidget *to)
+{
+    from->hide();
+    to->show();
 }
 
 void TrainerMainWindow::m_regClick()
@@ -243,24 +347,49 @@ void TrainerMainWindow::m_exitClick()
 
 void TrainerMainWindow::m_h_aboutClick()
 {
-    if (m_about)
-        m_about->exec();
+    m_aboutBox->exec();
+}
+
+void TrainerMainWindow::m_les1Click()
+{
+    openTask(0);
+}
+
+void TrainerMainWindow::m_questClick()
+{
+    runModal(m_description.tasks.questions);
+}
+
+void TrainerMainWindow::BitBtn1Click()
+{
+    m_questClick();
 }
 
 void TrainerMainWindow::bb_infClick()
 {
-    Panel_but->hide();
-    Panel_inf->show();
+    switchPanel(m_mainPanel, m_infoPanel);
 }
 
 void TrainerMainWindow::bb_backClick()
 {
-    Panel_inf->hide();
-    Panel_but->show();
+    switchPanel(m_infoPanel, m_mainPanel);
+}
+
+// With one task the button opens it directly.
+void TrainerMainWindow::bb_lesClick()
+{
+    if (m_description.tasks.list.size() == 1)
+        m_les1Click();
+    else
+        switchPanel(m_mainPanel, m_tasksPanel);
 }
 
 void TrainerMainWindow::bb_back1Click()
 {
-    Panel_les->hide();
-    Panel_but->show();
+    switchPanel(m_tasksPanel, m_mainPanel);
+}
+
+void TrainerMainWindow::bb_defClick()
+{
+    openHelp(m_description.procedure.helpFile);
 }

@@ -46,39 +46,15 @@ QWidget *createWindowSet()
 {
     HelpEngine::setHelpFile(QString());
     // Each window's creation handler runs here, in this order; some read content files.
-    FInterface = new TFInterface;
-    Main_form = new TMain_form;
-    Reg_form = new TReg_form;
-    Stat_form = new TStat_form;
-    FPracticum = new TFPracticum;
-    ISAForm = new TISAForm;
-    AboutForm = new TAboutForm;
-    ATCyclesForm = new TATCyclesForm;
-    CyclesForm = new TCyclesForm;
-    CyclesparamForm = new TCyclesparamForm;
-    InteractForm = new TInteractForm;
-    KontrQForm = new TKontrQForm;
-    ResInteractForm = new TResInteractForm;
-    ResultForm = new TResultForm;
-    VvedenieForm = new TVvedenieForm;
-    WarningForm = new TWarningForm;
-    Intro = new TIntro;
-    Lesson = new TLesson;
-    Devices = new TDevices;
-    Pciform = new TPciform;
-    Pres = new TPres;
-    Main_formusb = new TMain_formusb;
-    Reg_formusb = new TReg_formusb;
-    Stat_formusb = new TStat_formusb;
-    FExamQuest = new TFExamQuest;
-    FLection = new TFLection;
-    FUkazaniya = new TFUkazaniya;
-    FPosobie = new TFPosobie;
-    FSoderg = new TFSoderg;
-    FPrandmet = new TFPrandmet;
-    FLabprakt = new TFLabprakt;
+#define STANDING_WINDOW_CREATE(Class, name) name = new Class;
+    STANDING_WINDOWS(STANDING_WINDOW_CREATE)
+#undef STANDING_WINDOW_CREATE
     ISAForm->setReturnWindow(FPracticum);
     Pciform->setReturnWindow(FPracticum);
+    Main_form->setReturnWindow(FPracticum);
+    Main_form->setDialogs(Reg_form, Stat_form);
+    Main_formusb->setReturnWindow(FPracticum);
+    Main_formusb->setDialogs(Reg_formusb, Stat_formusb);
     return FInterface;
 }
 
@@ -86,9 +62,7 @@ QList<QWidget *> standingWindows()
 {
     if (!FInterface)
         return {};
-    return {FInterface,   Main_form,   Reg_form,        Stat_form,    FPracticum, ISAForm,         AboutForm,
-            ATCyclesForm, CyclesForm,  CyclesparamForm, InteractForm, KontrQForm, ResInteractForm, ResultForm,
-            VvedenieForm, WarningForm, Intro,           Lesson,       Devices,    Pciform,         Pres,
-            Main_formusb, Reg_formusb, Stat_formusb,    FExamQuest,   FLection,   FUkazaniya,      FPosobie,
-            FSoderg,      FPrandmet,   FLabprakt};
+#define STANDING_WINDOW_ENTRY(Class, name) name,
+    return {STANDING_WINDOWS(STANDING_WINDOW_ENTRY)};
+#undef STANDING_WINDOW_ENTRY
 }

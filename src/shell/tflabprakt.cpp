@@ -40,6 +40,5 @@ void TFLabprakt::FormClose()
 
 void TFLabprakt::closeEvent(QCloseEvent *event)
 {
-    Guard::run(this, [this] { FormClose(); });
-    QWidget::closeEvent(event);
+    Guard::close(event, this, &TFLabprakt::FormClose);
 }

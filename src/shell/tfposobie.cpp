@@ -199,6 +199,5 @@ void TFPosobie::FormClose()
 
 void TFPosobie::closeEvent(QCloseEvent *event)
 {
-    Guard::run(this, [this] { FormClose(); });
-    QWidget::closeEvent(event);
+    Guard::close(event, this, &TFPosobie::FormClose);
 }

@@ -129,8 +129,7 @@ void TFPracticum::FormClose()
 
 void TFPracticum::closeEvent(QCloseEvent *event)
 {
-    Guard::run(this, [this] { FormClose(); });
-    QWidget::closeEvent(event);
+    Guard::close(event, this, &TFPracticum::FormClose);
 }
 
 void TFPracticum::paintEvent(QPaintEvent *)

@@ -101,6 +101,5 @@ void TFPrandmet::FormClose()
 
 void TFPrandmet::closeEvent(QCloseEvent *event)
 {
-    Guard::run(this, [this] { FormClose(); });
-    QWidget::closeEvent(event);
+    Guard::close(event, this, &TFPrandmet::FormClose);
 }

@@ -65,6 +65,5 @@ void TFSoderg::FormClose()
 
 void TFSoderg::closeEvent(QCloseEvent *event)
 {
-    Guard::run(this, [this] { FormClose(); });
-    QWidget::closeEvent(event);
+    Guard::close(event, this, &TFSoderg::FormClose);
 }

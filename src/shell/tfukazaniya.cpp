@@ -106,6 +106,5 @@ void TFUkazaniya::FormClose()
 
 void TFUkazaniya::closeEvent(QCloseEvent *event)
 {
-    Guard::run(this, [this] { FormClose(); });
-    QWidget::closeEvent(event);
+    Guard::close(event, this, &TFUkazaniya::FormClose);
 }

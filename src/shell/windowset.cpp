@@ -1,33 +1,4 @@
 #include "shell/windowset.h"
 
-TFInterface *FInterface = nullptr;
-TMain_form *Main_form = nullptr;
-TReg_form *Reg_form = nullptr;
-TStat_form *Stat_form = nullptr;
-TFPracticum *FPracticum = nullptr;
-TISAForm *ISAForm = nullptr;
-TAboutForm *AboutForm = nullptr;
-TATCyclesForm *ATCyclesForm = nullptr;
-TCyclesForm *CyclesForm = nullptr;
-TCyclesparamForm *CyclesparamForm = nullptr;
-TInteractForm *InteractForm = nullptr;
-TKontrQForm *KontrQForm = nullptr;
-TResInteractForm *ResInteractForm = nullptr;
-TResultForm *ResultForm = nullptr;
-TVvedenieForm *VvedenieForm = nullptr;
-TWarningForm *WarningForm = nullptr;
-TIntro *Intro = nullptr;
-TLesson *Lesson = nullptr;
-TDevices *Devices = nullptr;
-TPciform *Pciform = nullptr;
-TPres *Pres = nullptr;
-TMain_formusb *Main_formusb = nullptr;
-TReg_formusb *Reg_formusb = nullptr;
-TStat_formusb *Stat_formusb = nullptr;
-TFExamQuest *FExamQuest = nullptr;
-TFLection *FLection = nullptr;
-TFUkazaniya *FUkazaniya = nullptr;
-TFPosobie *FPosobie = nullptr;
-TFSoderg *FSoderg = nullptr;
-TFPrandmet *FPrandmet = nullptr;
-TFLabprakt *FLabprakt = nullptr;
+#define STANDING_WINDOW_DEFINE(Class, name) Class *name = nullptr;
+STANDING_WINDOWS(STANDING_WINDOW_DEFINE)

@@ -65,6 +65,5 @@ void TFExamQuest::FormClose()
 
 void TFExamQuest::closeEvent(QCloseEvent *event)
 {
-    Guard::run(this, [this] { FormClose(); });
-    QWidget::closeEvent(event);
+    Guard::close(event, this, &TFExamQuest::FormClose);
 }

@@ -259,6 +259,5 @@ void TFLection::hideEvent(QHideEvent *event)
 // the student with no window of the package: it is the exit picture's way out.
 void TFLection::closeEvent(QCloseEvent *event)
 {
-    Guard::run(this, [this] { ExitButtonClick(); });
-    event->accept();
+    Guard::close(event, this, &TFLection::ExitButtonClick);
 }
