@@ -60,7 +60,7 @@ void TForm1::buildControls()
     signalGroup->setObjectName(QStringLiteral("GroupBox2"));
     signalGroup->setGeometry(10, 164, 420, 100);
     for (int i = 0; i < PhaseTable::kSignalCount; ++i) {
-        auto *box = new QCheckBox(QString::fromLatin1(PhaseTable::signalTable()[i].caption), signalGroup);
+        auto *box = new QCheckBox(PhaseTable::caption(PhaseTable::signalTable()[i]), signalGroup);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
         box->setGeometry(12 + (i % 3) * 136, 24 + (i / 3) * 24, 130, 22);
         m_signals[i] = box;
@@ -163,13 +163,13 @@ void TForm1::Phase_boxChange()
 
 void TForm1::Ready_btnClick()
 {
-    if (m_ready->text() == PhaseExercise::kExitCaption) {
+    if (m_exercise.tally().checked()) {
         close();
         return;
     }
     const PhaseExercise::Verdict verdict = m_exercise.check();
     showCounts();
-    if (verdict.right)
+    if (verdict.right())
         Messages::information(this, verdict.message);
     else
         Messages::error(this, verdict.message);
@@ -216,8 +216,8 @@ void TForm1::FormClose()
 
 void TForm1::showCounts()
 {
-    m_allTasks->setText(QString::number(m_exercise.tasksGiven()));
-    m_rightTasks->setText(QString::number(m_exercise.tasksRight()));
+    m_allTasks->setText(QString::number(m_exercise.tally().tasksGiven()));
+    m_rightTasks->setText(QString::number(m_exercise.tally().tasksRight()));
 }
 
 void TForm1::done(int result)

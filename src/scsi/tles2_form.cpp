@@ -229,23 +229,24 @@ DescriptorAnswer Tles2_form::answer() const
 
 void Tles2_form::Button1Click()
 {
-    if (m_ready->text() == DescriptorExercise::kExitCaption) {
+    if (m_exercise.tally().checked()) {
         close();
         return;
     }
-    m_ready->setText(DescriptorExercise::kExitCaption);
+    const DescriptorExercise::Verdict verdict = m_exercise.check(answer());
+    m_ready->setText(m_exercise.readyCaption());
     m_ready->setGeometry(m_ready->x(), kReadyTop + kReadyHeight / 2, m_ready->width(), kReadyHeight / 2);
     m_next->show();
-    const DescriptorExercise::Verdict verdict = m_exercise.check(answer());
     // Both counters are shown before the verdict, which stays up until the student closes it.
-    m_allTasks->setText(QString::number(m_exercise.tasksGiven()));
-    m_rightTasks->setText(QString::number(m_exercise.tasksRight()));
+    m_allTasks->setText(QString::number(m_exercise.tally().tasksGiven()));
+    m_rightTasks->setText(QString::number(m_exercise.tally().tasksRight()));
     Messages::information(this, verdict.message);
 }
 
 void Tles2_form::b_nextClick()
 {
-    m_ready->setText(DescriptorExercise::kReadyCaption);
+    m_exercise.next();
+    m_ready->setText(m_exercise.readyCaption());
     m_ready->setGeometry(m_ready->x(), kReadyTop, m_ready->width(), kReadyHeight);
     m_next->hide();
     LoadDescriptorTask();

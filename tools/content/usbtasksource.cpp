@@ -2,6 +2,7 @@
 
 #include "sourcetext.h"
 #include "taskblocks.h"
+#include "usb/usbrecordformat.h"
 
 namespace UsbTaskSource {
 
@@ -32,6 +33,7 @@ template <size_t N> std::optional<quint8> pidOf(const Pid (&pids)[N], const QStr
 
 Built<QByteArray> build(const QByteArray &source, const QString &fileName)
 {
+    using namespace UsbRecordFormat;
     static const QStringList keys = {QStringLiteral("token"), QStringLiteral("address"), QStringLiteral("endpoint"),
                                      QStringLiteral("data"), QStringLiteral("byte")};
     Built<QByteArray> result;
@@ -39,9 +41,9 @@ Built<QByteArray> build(const QByteArray &source, const QString &fileName)
     SourceReport &report = result.report;
     report = tasks.report;
     for (const TaskBlock &task : tasks.value) {
-        QByteArray record(RecordSize, '\0');
-        if (const std::optional<QByteArray> text = TaskBlocks::encodeText(task, TextField - 1, fileName, report))
-            TaskBlocks::putText(record, TextOffset, *text);
+        QByteArray record(kSize, '\0');
+        if (const std::optional<QByteArray> text = TaskBlocks::encodeText(task, kTextLength - 1, fileName, report))
+            TaskBlocks::putText(record, kTextOffset, *text);
         const QMap<QString, TaskBlocks::Field> fields = TaskBlocks::fields(task, keys, fileName, report);
         if (task.answerLines.isEmpty()) {
             report.error(fileName, task.line, task.prefix() + QStringLiteral("no fields after \"---\""));
@@ -55,7 +57,7 @@ Built<QByteArray> build(const QByteArray &source, const QString &fileName)
         if (fields.contains(QStringLiteral("token"))) {
             const TaskBlocks::Field &field = fields[QStringLiteral("token")];
             if (const std::optional<quint8> pid = pidOf(kTokens, field.value))
-                record[TokenOffset] = char(*pid);
+                record[kPidOffset] = char(*pid);
             else
                 report.error(fileName, field.line,
                              task.prefix() +
@@ -64,7 +66,7 @@ Built<QByteArray> build(const QByteArray &source, const QString &fileName)
         if (fields.contains(QStringLiteral("data"))) {
             const TaskBlocks::Field &field = fields[QStringLiteral("data")];
             if (const std::optional<quint8> pid = pidOf(kDataPids, field.value))
-                record[DataPidOffset] = char(*pid);
+                record[kDataPidOffset] = char(*pid);
             else
                 report.error(fileName, field.line,
                              task.prefix() +
@@ -88,9 +90,9 @@ Built<QByteArray> build(const QByteArray &source, const QString &fileName)
                 record[offset] = char(*value);
             }
         };
-        number(QStringLiteral("address"), AddressOffset, 127);
-        number(QStringLiteral("endpoint"), EndpointOffset, 15);
-        number(QStringLiteral("byte"), DataByteOffset, 255);
+        number(QStringLiteral("address"), kAddressOffset, kMaxAddress);
+        number(QStringLiteral("endpoint"), kEndpointOffset, kMaxEndpoint);
+        number(QStringLiteral("byte"), kDataOffset, 255);
         result.value.append(record);
     }
     if (!report.ok())
