@@ -126,25 +126,15 @@ std::optional<Descriptor> parseDescriptor(const TaskBlock &task, const QString &
 Built<QByteArray> build(const QByteArray &source, const QString &fileName)
 {
     using namespace DescriptorRecordFormat;
-    Built<QByteArray> result;
-    const Built<QList<TaskBlock>> tasks = TaskBlocks::parse(source, fileName);
-    SourceReport &report = result.report;
-    report = tasks.report;
-    for (const TaskBlock &task : tasks.value) {
-        QByteArray record(kSize, '\0');
-        if (const std::optional<QByteArray> text = TaskBlocks::encodeText(task, kTextLength - 1, fileName, report))
-            TaskBlocks::putText(record, kTextOffset, *text);
+    const auto writeAnswer = [&fileName](const TaskBlock &task, QByteArray &record, SourceReport &report) {
         if (const std::optional<Descriptor> descriptor = parseDescriptor(task, fileName, report)) {
             SourceText::putInt32(record, kSizeCodeOffset, sizeCode(descriptor->size));
             const QByteArray bytes = pack(*descriptor);
             for (qsizetype i = 0; i < bytes.size(); ++i)
                 record[kBytesOffset + i] = bytes[i];
         }
-        result.value.append(record);
-    }
-    if (!report.ok())
-        result.value.clear();
-    return result;
+    };
+    return TaskBlocks::buildRecords(source, fileName, kSize, kTextOffset, kTextLength, writeAnswer);
 }
 
 } // namespace DescriptorSource

@@ -96,14 +96,7 @@ std::optional<Step> parseStep(const TaskBlock &task, const SourceLine &line, con
 Built<QByteArray> build(const QByteArray &source, const QString &fileName)
 {
     using namespace PhaseRecordFormat;
-    Built<QByteArray> result;
-    const Built<QList<TaskBlock>> tasks = TaskBlocks::parse(source, fileName);
-    SourceReport &report = result.report;
-    report = tasks.report;
-    for (const TaskBlock &task : tasks.value) {
-        QByteArray record(kSize, '\0');
-        if (const std::optional<QByteArray> text = TaskBlocks::encodeText(task, kTextLength - 1, fileName, report))
-            TaskBlocks::putText(record, kTextOffset, *text);
+    const auto writeAnswer = [&fileName](const TaskBlock &task, QByteArray &record, SourceReport &report) {
         const qsizetype count = task.answerLines.size();
         if (count == 0) {
             report.error(fileName, task.line, task.prefix() + QStringLiteral("no phases after \"---\""));
@@ -120,11 +113,8 @@ Built<QByteArray> build(const QByteArray &source, const QString &fileName)
             SourceText::putInt32(record, offset, step->phase);
             SourceText::putUInt16(record, offset + kMaskOffset, step->mask);
         }
-        result.value.append(record);
-    }
-    if (!report.ok())
-        result.value.clear();
-    return result;
+    };
+    return TaskBlocks::buildRecords(source, fileName, kSize, kTextOffset, kTextLength, writeAnswer);
 }
 
 } // namespace PhaseSource
