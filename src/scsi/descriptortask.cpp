@@ -56,16 +56,16 @@ int DescriptorTaskRecord::byteCount() const
 
 DescriptorTaskRecord DescriptorTaskRecord::parse(const QByteArray &record, const QString &contentPath, int recordNumber)
 {
-    using namespace DescriptorRecordFormat;
     RecordField::requireSize(record, kSize, contentPath, recordNumber);
     DescriptorTaskRecord task;
-    task.text = Cp1251::decodeZeroTerminated(record.constData() + kTextOffset, kTextLength);
-    task.sizeCode = RecordField::int32(record, kSizeCodeOffset);
-    if (task.sizeCode < 0 || task.sizeCode >= kSizeCount)
+    task.text = Cp1251::decodeZeroTerminated(record.constData() + DescriptorRecordFormat::kTextOffset,
+                                             DescriptorRecordFormat::kTextLength);
+    task.sizeCode = RecordField::int32(record, DescriptorRecordFormat::kSizeCodeOffset);
+    if (task.sizeCode < 0 || task.sizeCode >= DescriptorLayout::kSizeCount)
         throw ContentError::badRecord(contentPath, recordNumber,
                                       QStringLiteral("код размерности %1 (допустимо 0, 1 или 2)").arg(task.sizeCode));
     for (int i = 0; i < kMaxBytes; ++i)
-        task.bytes[i] = RecordField::byte(record, kBytesOffset + i);
+        task.bytes[i] = RecordField::byte(record, DescriptorRecordFormat::kBytesOffset + i);
     return task;
 }
 

@@ -34,7 +34,10 @@ constexpr int kRowCount = 13;                                 // rows of the for
 constexpr int kByteEdits = DescriptorRecordFormat::kMaxBytes; // value edits of the form
 
 using Field = DescriptorRecordFormat::Field;
-using DescriptorRecordFormat::byteCount;
+constexpr int byteCount(int sizeCode)
+{
+    return DescriptorRecordFormat::byteCount(sizeCode);
+}
 // Rows 1 … 7, 9 or 11 of the layout that must be entered for a size.
 QList<Field> fields(int sizeCode);
 // Rows of the form shown for a size: 7, 11 or 13.

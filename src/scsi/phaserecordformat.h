@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/taskrecordlayout.h"
+
 #include <QtGlobal>
 #include <array>
 #include <string_view>
@@ -10,64 +12,56 @@
 //   1..503   task text, Windows-1251, up to the first zero byte
 //   504      int32: number of phases N of the answer (1..21)
 //   508      21 entries of 8 bytes: int32 phase code, uint16 signal mask, 2 zero bytes
-namespace PhaseRecordFormat {
+struct PhaseRecordFormat : TaskRecordLayout<676, 503> {
+    static constexpr int kCountOffset = kAnswerOffset;
+    static constexpr int kEntriesOffset = kCountOffset + 4;
+    static constexpr int kEntrySize = 8;
+    static constexpr int kMaskOffset = 4; // within an entry
+    static constexpr int kMaxPhases = 21;
 
-constexpr int kSize = 676;
-constexpr int kTextOffset = 1;
-constexpr int kTextLength = 503;
-constexpr int kCountOffset = 504;
-constexpr int kEntriesOffset = 508;
-constexpr int kEntrySize = 8;
-constexpr int kMaskOffset = 4; // within an entry
-constexpr int kMaxPhases = 21;
+    static constexpr int entryOffset(int index) { return kEntriesOffset + index * kEntrySize; }
 
-constexpr int entryOffset(int index)
-{
-    return kEntriesOffset + index * kEntrySize;
-}
+    struct Phase {
+        std::string_view name;         // "BUS FREE": the exercise's list item and the name in task sources
+        std::string_view abbreviation; // "BF": drawn in the chain's circle
+    };
+    // Indexed by the phase code.
+    static constexpr std::array<Phase, 10> kPhases = {{
+        {"BUS FREE", "BF"},
+        {"ARBITRATION", "AR"},
+        {"SELECTION", "SE"},
+        {"RESELECTION", "RS"},
+        {"COMMAND", "CM"},
+        {"DATA IN", "DI"},
+        {"DATA OUT", "DO"},
+        {"STATUS", "ST"},
+        {"MESSAGE IN", "MI"},
+        {"MESSAGE OUT", "MO"},
+    }};
 
-struct Phase {
-    std::string_view name;         // "BUS FREE": the exercise's list item and the name in task sources
-    std::string_view abbreviation; // "BF": drawn in the chain's circle
+    struct Signal {
+        std::string_view name;    // "BSY": the name in task sources
+        std::string_view caption; // "BSY#": check box caption and the label drawn beside the circle
+        quint16 bit;              // bit value in the signal mask
+    };
+    // In the order of the exercise's check boxes; the bit of entry i is 1 << i.
+    static constexpr std::array<Signal, 9> kSignals = {{
+        {"BSY", "BSY#", 1},
+        {"SEL", "SEL#", 2},
+        {"REQ", "REQ#", 4},
+        {"C/D", "C/D#", 8},
+        {"I/O", "I/O#", 16},
+        {"MSG", "MSG#", 32},
+        {"ACK", "ACK#", 64},
+        {"ATN", "ATN#", 128},
+        {"DB", "DBx# DBPx#", 256},
+    }};
+
+    static constexpr quint16 allSignalBits()
+    {
+        quint16 bits = 0;
+        for (const Signal &signal : kSignals)
+            bits |= signal.bit;
+        return bits;
+    }
 };
-// Indexed by the phase code.
-constexpr std::array<Phase, 10> kPhases = {{
-    {"BUS FREE", "BF"},
-    {"ARBITRATION", "AR"},
-    {"SELECTION", "SE"},
-    {"RESELECTION", "RS"},
-    {"COMMAND", "CM"},
-    {"DATA IN", "DI"},
-    {"DATA OUT", "DO"},
-    {"STATUS", "ST"},
-    {"MESSAGE IN", "MI"},
-    {"MESSAGE OUT", "MO"},
-}};
-
-struct Signal {
-    std::string_view name;    // "BSY": the name in task sources
-    std::string_view caption; // "BSY#": check box caption and the label drawn beside the circle
-    quint16 bit;              // bit value in the signal mask
-};
-// In the order of the exercise's check boxes; the bit of entry i is 1 << i.
-constexpr std::array<Signal, 9> kSignals = {{
-    {"BSY", "BSY#", 1},
-    {"SEL", "SEL#", 2},
-    {"REQ", "REQ#", 4},
-    {"C/D", "C/D#", 8},
-    {"I/O", "I/O#", 16},
-    {"MSG", "MSG#", 32},
-    {"ACK", "ACK#", 64},
-    {"ATN", "ATN#", 128},
-    {"DB", "DBx# DBPx#", 256},
-}};
-
-constexpr quint16 allSignalBits()
-{
-    quint16 bits = 0;
-    for (const Signal &signal : kSignals)
-        bits |= signal.bit;
-    return bits;
-}
-
-} // namespace PhaseRecordFormat

@@ -43,19 +43,19 @@ QList<PhaseStep> PhaseTaskRecord::answer() const
 
 PhaseTaskRecord PhaseTaskRecord::parse(const QByteArray &record, const QString &contentPath, int recordNumber)
 {
-    using namespace PhaseRecordFormat;
     const auto bad = [&](const QString &what) { return ContentError::badRecord(contentPath, recordNumber, what); };
     RecordField::requireSize(record, kSize, contentPath, recordNumber);
 
     PhaseTaskRecord task;
-    task.text = Cp1251::decodeZeroTerminated(record.constData() + kTextOffset, kTextLength);
-    task.phaseCount = RecordField::int32(record, kCountOffset);
+    task.text = Cp1251::decodeZeroTerminated(record.constData() + PhaseRecordFormat::kTextOffset,
+                                             PhaseRecordFormat::kTextLength);
+    task.phaseCount = RecordField::int32(record, PhaseRecordFormat::kCountOffset);
     if (task.phaseCount < 1 || task.phaseCount > kEntryCount)
         throw bad(QStringLiteral("число фаз %1 (допустимо от 1 до %2)").arg(task.phaseCount).arg(kEntryCount));
     for (int i = 0; i < kEntryCount; ++i) {
-        const int offset = entryOffset(i);
-        task.entries[i] =
-            PhaseStep{RecordField::int32(record, offset), RecordField::uint16(record, offset + kMaskOffset)};
+        const int offset = PhaseRecordFormat::entryOffset(i);
+        task.entries[i] = PhaseStep{RecordField::int32(record, offset),
+                                    RecordField::uint16(record, offset + PhaseRecordFormat::kMaskOffset)};
     }
     const quint16 known = PhaseTable::allSignalBits();
     for (int i = 0; i < task.phaseCount; ++i) {

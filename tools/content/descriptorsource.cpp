@@ -11,7 +11,10 @@ namespace DescriptorSource {
 
 namespace {
 
-using DescriptorRecordFormat::sizeCode;
+int sizeCode(int size)
+{
+    return DescriptorRecordFormat::sizeCode(size);
+}
 
 qint64 largest(int size, std::string_view field)
 {
@@ -125,16 +128,17 @@ std::optional<Descriptor> parseDescriptor(const TaskBlock &task, const QString &
 
 Built<QByteArray> build(const QByteArray &source, const QString &fileName)
 {
-    using namespace DescriptorRecordFormat;
+    using Format = DescriptorRecordFormat;
     const auto writeAnswer = [&fileName](const TaskBlock &task, QByteArray &record, SourceReport &report) {
         if (const std::optional<Descriptor> descriptor = parseDescriptor(task, fileName, report)) {
-            SourceText::putInt32(record, kSizeCodeOffset, sizeCode(descriptor->size));
+            SourceText::putInt32(record, Format::kSizeCodeOffset, sizeCode(descriptor->size));
             const QByteArray bytes = pack(*descriptor);
             for (qsizetype i = 0; i < bytes.size(); ++i)
-                record[kBytesOffset + i] = bytes[i];
+                record[Format::kBytesOffset + i] = bytes[i];
         }
     };
-    return TaskBlocks::buildRecords(source, fileName, kSize, kTextOffset, kTextLength, writeAnswer);
+    return TaskBlocks::buildRecords(source, fileName, Format::kSize, Format::kTextOffset, Format::kTextLength,
+                                    writeAnswer);
 }
 
 } // namespace DescriptorSource

@@ -95,26 +95,28 @@ std::optional<Step> parseStep(const TaskBlock &task, const SourceLine &line, con
 
 Built<QByteArray> build(const QByteArray &source, const QString &fileName)
 {
-    using namespace PhaseRecordFormat;
+    using Format = PhaseRecordFormat;
     const auto writeAnswer = [&fileName](const TaskBlock &task, QByteArray &record, SourceReport &report) {
         const qsizetype count = task.answerLines.size();
         if (count == 0) {
             report.error(fileName, task.line, task.prefix() + QStringLiteral("no phases after \"---\""));
-        } else if (count > kMaxPhases) {
-            report.error(fileName, task.answerLines[kMaxPhases].line,
-                         task.prefix() + QStringLiteral("%1 phases, at most %2 allowed").arg(count).arg(kMaxPhases));
+        } else if (count > Format::kMaxPhases) {
+            report.error(fileName, task.answerLines[Format::kMaxPhases].line,
+                         task.prefix() +
+                             QStringLiteral("%1 phases, at most %2 allowed").arg(count).arg(Format::kMaxPhases));
         }
-        SourceText::putInt32(record, kCountOffset, qint32(count));
+        SourceText::putInt32(record, Format::kCountOffset, qint32(count));
         for (qsizetype i = 0; i < count; ++i) {
             const std::optional<Step> step = parseStep(task, task.answerLines[i], fileName, report);
-            if (!step || i >= kMaxPhases)
+            if (!step || i >= Format::kMaxPhases)
                 continue;
-            const int offset = entryOffset(int(i));
+            const int offset = Format::entryOffset(int(i));
             SourceText::putInt32(record, offset, step->phase);
-            SourceText::putUInt16(record, offset + kMaskOffset, step->mask);
+            SourceText::putUInt16(record, offset + Format::kMaskOffset, step->mask);
         }
     };
-    return TaskBlocks::buildRecords(source, fileName, kSize, kTextOffset, kTextLength, writeAnswer);
+    return TaskBlocks::buildRecords(source, fileName, Format::kSize, Format::kTextOffset, Format::kTextLength,
+                                    writeAnswer);
 }
 
 } // namespace PhaseSource

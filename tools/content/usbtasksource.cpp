@@ -35,7 +35,7 @@ std::optional<quint8> pidOf(std::span<const Pid> pids, const QString &name)
 
 Built<QByteArray> build(const QByteArray &source, const QString &fileName)
 {
-    using namespace UsbRecordFormat;
+    using Format = UsbRecordFormat;
     static const QStringList keys = {QStringLiteral("token"), QStringLiteral("address"), QStringLiteral("endpoint"),
                                      QStringLiteral("data"), QStringLiteral("byte")};
     const auto writeAnswer = [&fileName](const TaskBlock &task, QByteArray &record, SourceReport &report) {
@@ -59,8 +59,8 @@ Built<QByteArray> build(const QByteArray &source, const QString &fileName)
                              task.prefix() +
                                  QStringLiteral("%1 must be %2, not \"%3\"").arg(key, choices, field.value));
         };
-        pid(QStringLiteral("token"), kTokens, kPidOffset, QStringLiteral("OUT, IN or SETUP"));
-        pid(QStringLiteral("data"), kDataPids, kDataPidOffset, QStringLiteral("DATA0 or DATA1"));
+        pid(QStringLiteral("token"), kTokens, Format::kPidOffset, QStringLiteral("OUT, IN or SETUP"));
+        pid(QStringLiteral("data"), kDataPids, Format::kDataPidOffset, QStringLiteral("DATA0 or DATA1"));
         auto number = [&](const QString &key, int offset, qint64 max) {
             if (!fields.contains(key))
                 return;
@@ -79,11 +79,12 @@ Built<QByteArray> build(const QByteArray &source, const QString &fileName)
                 record[offset] = char(*value);
             }
         };
-        number(QStringLiteral("address"), kAddressOffset, kMaxAddress);
-        number(QStringLiteral("endpoint"), kEndpointOffset, kMaxEndpoint);
-        number(QStringLiteral("byte"), kDataOffset, 255);
+        number(QStringLiteral("address"), Format::kAddressOffset, Format::kMaxAddress);
+        number(QStringLiteral("endpoint"), Format::kEndpointOffset, Format::kMaxEndpoint);
+        number(QStringLiteral("byte"), Format::kDataOffset, 255);
     };
-    return TaskBlocks::buildRecords(source, fileName, kSize, kTextOffset, kTextLength, writeAnswer);
+    return TaskBlocks::buildRecords(source, fileName, Format::kSize, Format::kTextOffset, Format::kTextLength,
+                                    writeAnswer);
 }
 
 } // namespace UsbTaskSource
