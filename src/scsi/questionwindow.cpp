@@ -44,31 +44,31 @@ QuestionWindow::QuestionWindow(StudentRecord &record, const QString &questionFil
     m_answers = new QButtonGroup(this);
     m_answers->setExclusive(true);
 
-    m_askedLabel = new QLabel(QStringLiteral("Кол-во вопросов :"), this);
-    m_askedLabel->setObjectName(QStringLiteral("Label1"));
-    m_askedCount = new QLineEdit(QStringLiteral("0"), this);
-    m_askedCount->setObjectName(QStringLiteral("all_e"));
-    m_askedCount->setReadOnly(true);
-    m_askedCount->setFixedWidth(48);
-    m_askedCount->setFocusPolicy(Qt::NoFocus);
-    m_rightLabel = new QLabel(QStringLiteral("Правильных ответов :"), this);
-    m_rightLabel->setObjectName(QStringLiteral("Label2"));
-    m_rightCount = new QLineEdit(QStringLiteral("0"), this);
-    m_rightCount->setObjectName(QStringLiteral("right_e"));
-    m_rightCount->setReadOnly(true);
-    m_rightCount->setFixedWidth(48);
-    m_rightCount->setFocusPolicy(Qt::NoFocus);
+    // A counter: its title and a narrow read-only edit, one row of the grid.
+    auto *counts = new QGridLayout;
+    int countRow = 0;
+    const auto addCounter = [this, counts, &countRow](const QString &labelName, const QString &title,
+                                                      const QString &editName) {
+        auto *label = new QLabel(title, this);
+        label->setObjectName(labelName);
+        auto *edit = new QLineEdit(QStringLiteral("0"), this);
+        edit->setObjectName(editName);
+        edit->setReadOnly(true);
+        edit->setFixedWidth(48);
+        edit->setFocusPolicy(Qt::NoFocus);
+        counts->addWidget(label, countRow, 0);
+        counts->addWidget(edit, countRow++, 1);
+        return edit;
+    };
+    m_askedCount = addCounter(QStringLiteral("Label1"), QStringLiteral("Кол-во вопросов :"), QStringLiteral("all_e"));
+    m_rightCount =
+        addCounter(QStringLiteral("Label2"), QStringLiteral("Правильных ответов :"), QStringLiteral("right_e"));
     m_next = new QPushButton(QStringLiteral("OK"), this);
     m_next->setObjectName(QStringLiteral("b_next"));
     m_next->setMinimumSize(100, 30);
     // Not a default button: Enter answers only once an option is chosen (see keyPressEvent).
     m_next->setAutoDefault(false);
 
-    auto *counts = new QGridLayout;
-    counts->addWidget(m_askedLabel, 0, 0);
-    counts->addWidget(m_askedCount, 0, 1);
-    counts->addWidget(m_rightLabel, 1, 0);
-    counts->addWidget(m_rightCount, 1, 1);
     auto *bottom = new QHBoxLayout;
     bottom->addLayout(counts);
     bottom->addStretch(1);

@@ -46,9 +46,7 @@ private:
     QGroupBox *m_optionsBox = nullptr;
     QButtonGroup *m_answers = nullptr;
     QList<QRadioButton *> m_options;
-    QLabel *m_askedLabel = nullptr;
     QLineEdit *m_askedCount = nullptr;
-    QLabel *m_rightLabel = nullptr;
     QLineEdit *m_rightCount = nullptr;
     QPushButton *m_next = nullptr;
 };
