@@ -80,8 +80,8 @@ void DescriptorExerciseTest::rightAnswers()
     QFETCH(int, sizeCode);
     QFETCH(QByteArray, bytes);
     const DescriptorTaskRecord t = task(sizeCode, bytes);
-    const auto verdict = DescriptorExercise::verify(rightAnswer(t), t);
-    QCOMPARE(verdict.outcome, DescriptorExercise::Outcome::Right);
+    const auto verdict = DescriptorExercise::judge(rightAnswer(t), t);
+    QCOMPARE(verdict.fault, DescriptorExercise::Fault::None);
     QCOMPARE(verdict.message, kRight);
 }
 
@@ -136,7 +136,7 @@ void DescriptorExerciseTest::verdicts()
     const DescriptorTaskRecord t = task(sizeCode, bytes);
     DescriptorAnswer answer = rightAnswer(t);
     change(answer);
-    QCOMPARE(DescriptorExercise::verify(answer, t).message, message);
+    QCOMPARE(DescriptorExercise::judge(answer, t).message, message);
 }
 
 void DescriptorExerciseTest::hiddenRowsIgnored()
@@ -150,13 +150,13 @@ void DescriptorExerciseTest::hiddenRowsIgnored()
     }
     for (int i = 6; i < 12; ++i)
         answer.values[i] = QStringLiteral("10101010");
-    QVERIFY(DescriptorExercise::verify(answer, t).right());
+    QVERIFY(DescriptorExercise::judge(answer, t).right());
     // The 10-byte layout looks at rows 8 to 9 and bytes 6 to 9, not at 10 to 13.
     const DescriptorTaskRecord ten = task(1, kRead10);
     DescriptorAnswer tenAnswer = rightAnswer(ten);
     tenAnswer.names[9] = QStringLiteral("OpCode");
     tenAnswer.values[10] = QStringLiteral("11111111");
-    QVERIFY(DescriptorExercise::verify(tenAnswer, ten).right());
+    QVERIFY(DescriptorExercise::judge(tenAnswer, ten).right());
 }
 
 void DescriptorExerciseTest::binaryConversion_data()
@@ -196,12 +196,12 @@ void DescriptorExerciseTest::counters()
     DescriptorAnswer answer = rightAnswer(exercise.task());
     if (!right)
         answer.values[0] = QStringLiteral("00000000");
-    QVERIFY(!exercise.checkedThisOpening());
+    QVERIFY(!exercise.tally().checkedThisOpening());
     const auto verdict = exercise.check(answer);
     QCOMPARE(verdict.right(), right);
-    QVERIFY(exercise.checkedThisOpening());
-    QCOMPARE(exercise.tasksGiven(), 1);
-    QCOMPARE(exercise.tasksRight(), right ? 1 : 0);
+    QVERIFY(exercise.tally().checkedThisOpening());
+    QCOMPARE(exercise.tally().tasksGiven(), 1);
+    QCOMPARE(exercise.tally().tasksRight(), right ? 1 : 0);
     QCOMPARE(record.counters, (std::array<qint32, 6>{1, 2, 3, 4, 6, right ? 7 : 6}));
     exercise.close();
     QCOMPARE(record.value(StudentRecord::Task2Attempts), 6);

@@ -3,6 +3,7 @@
 #include "platform/random.h"
 #include "platform/recordfile.h"
 #include "scsi/descriptortask.h"
+#include "taskrecords.h"
 #include "testutil.h"
 
 #include <QTest>
@@ -12,16 +13,6 @@ namespace {
 
 const QString kPath = QStringLiteral("scsi\\quest\\scsi_les2.dat");
 const QString kDiskPath = QStringLiteral("scsi/quest/scsi_les2.dat");
-
-// A 520-byte task record: text at 1, size code at 504, 12 bytes at 508.
-QByteArray descriptorRecord(const QByteArray &text, qint32 sizeCode, const QByteArray &bytes)
-{
-    QByteArray record(DescriptorTaskRecord::kSize, '\0');
-    record.replace(1, qMin<qsizetype>(text.size(), 503), text.left(503));
-    qToLittleEndian<qint32>(sizeCode, record.data() + 504);
-    record.replace(508, qMin<qsizetype>(bytes.size(), 12), bytes.left(12));
-    return record;
-}
 
 } // namespace
 
@@ -69,8 +60,8 @@ void DescriptorTaskTest::layoutTable()
 void DescriptorTaskTest::readsRecord()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord(*Cp1251::encode(QStringLiteral("READ(10)")), 1,
-                                             QByteArray::fromHex("280000000003e8001000ffee")));
+    folder.write(kDiskPath, TaskRecords::descriptor(*Cp1251::encode(QStringLiteral("READ(10)")), 1,
+                                                    QByteArray::fromHex("280000000003e8001000ffee")));
     const auto task = DescriptorTaskRecord::readRandom(kPath);
     QVERIFY(task.has_value());
     QCOMPARE(task->text, QStringLiteral("READ(10)"));
@@ -84,7 +75,7 @@ void DescriptorTaskTest::readsRecord()
 void DescriptorTaskTest::textWithoutZeroEndsAtField()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord(QByteArray(503, 'z'), 0, {}));
+    folder.write(kDiskPath, TaskRecords::descriptor(QByteArray(503, 'z'), 0, {}));
     const auto task = DescriptorTaskRecord::readRandom(kPath);
     QVERIFY(task.has_value());
     QCOMPARE(task->text, QString(503, QLatin1Char('z')));
@@ -102,7 +93,7 @@ void DescriptorTaskTest::badSizeCode()
 {
     QFETCH(qint32, code);
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", code, {}));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", code, {}));
     try {
         DescriptorTaskRecord::readRandom(kPath);
         QFAIL("no error");
@@ -116,7 +107,8 @@ void DescriptorTaskTest::badSizeCode()
 void DescriptorTaskTest::namesRecordNumber()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("a", 0, {}) + descriptorRecord("b", 1, {}) + descriptorRecord("c", 3, {}));
+    folder.write(kDiskPath, TaskRecords::descriptor("a", 0, {}) + TaskRecords::descriptor("b", 1, {}) +
+                                TaskRecords::descriptor("c", 3, {}));
     const RecordFile file(kPath, DescriptorTaskRecord::kSize);
     QCOMPARE(file.count(), 3);
     QCOMPARE(DescriptorTaskRecord::parse(file.read(1), kPath, 2).text, QStringLiteral("b"));
@@ -138,8 +130,8 @@ void DescriptorTaskTest::shortFileHasNoTask()
 void DescriptorTaskTest::trailingPartialRecordIgnored()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("one", 2, {}) + QByteArray(519, '\3'));
-    Random::setFixedSeed(3);
+    folder.write(kDiskPath, TaskRecords::descriptor("one", 2, {}) + QByteArray(519, '\3'));
+    Random::seed(3);
     for (int i = 0; i < 20; ++i)
         QCOMPARE(DescriptorTaskRecord::readRandom(kPath)->text, QStringLiteral("one"));
 }

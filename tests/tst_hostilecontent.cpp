@@ -97,7 +97,7 @@ QByteArray contentOf(Kind kind, State state)
         if (state == State::Short)
             record.truncate(PhaseTaskRecord::kSize - 1);
         else
-            record[PhaseTaskRecord::kCountOffset] = char(99); // 99 phases of at most 21
+            record[PhaseRecordFormat::kCountOffset] = char(99); // 99 phases of at most 21
         return record;
     }
     case Kind::Text:
@@ -210,7 +210,7 @@ class HostileContentTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { Random::setFixedSeed(5); }
+    void init() { Random::seed(5); }
     void cleanup();
     void promises_data();
     void promises();

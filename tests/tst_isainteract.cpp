@@ -91,7 +91,7 @@ class TestIsaInteract : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Random::setFixedSeed(5);
+        Random::seed(5);
         m_windows = std::make_unique<IsaWindows>();
         ISAForm->show();
         ISAForm->N7->trigger();

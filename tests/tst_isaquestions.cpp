@@ -44,7 +44,7 @@ class TestIsaQuestions : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Random::setFixedSeed(9);
+        Random::seed(9);
         m_windows = std::make_unique<IsaWindows>();
         ISAForm->show();
         ISAForm->N8->trigger();

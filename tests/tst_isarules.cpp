@@ -49,7 +49,7 @@ class TestIsaRules : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { Random::setFixedSeed(11); }
+    void init() { Random::seed(11); }
 
     // Every choice the dialog can make, checked against the naming of the files and titles.
     void catalogueCoversEveryKeyOfTheDialog()

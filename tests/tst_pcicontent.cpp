@@ -227,7 +227,7 @@ void PciContentTest::everyTaskIsSolvedAndJudgedRight()
     QStringList faults;
     TestUtil::ModalAnswerer answerer;
     for (unsigned seed = 1; seed < 400 && solved.size() < LessonFiles::kTaskNumbers; ++seed) {
-        Random::setFixedSeed(seed);
+        Random::seed(seed);
         TLesson lesson;
         try {
             lesson.FormShow();

@@ -66,7 +66,7 @@ void answer(TControlQues &window, bool right)
 class PciControlTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { Random::setFixedSeed(5); }
+    void init() { Random::seed(5); }
     void fiveDifferentQuestions();
     void keyCheck_data();
     void keyCheck();

@@ -97,7 +97,7 @@ QImage cellImage(int state, int column = 3, bool active = false, bool pending = 
 class PciLessonTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { Random::setFixedSeed(11); }
+    void init() { Random::seed(11); }
     void cellDrawing_data();
     void cellDrawing();
     void clockCell();

@@ -46,7 +46,7 @@ QStringList wrongAnswer()
 class PciLessonRulesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { Random::setFixedSeed(7); }
+    void init() { Random::seed(7); }
     void intervalEditing_data();
     void intervalEditing();
     void editsGoToTheActiveRow();

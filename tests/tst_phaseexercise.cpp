@@ -1,5 +1,6 @@
 #include "platform/contenterror.h"
 #include "scsi/phaseexercise.h"
+#include "taskrecords.h"
 #include "testutil.h"
 
 #include <QTest>
@@ -16,18 +17,6 @@ PhaseTaskRecord task(const QList<PhaseStep> &answer)
     record.phaseCount = int(answer.size());
     for (int i = 0; i < answer.size(); ++i)
         record.entries[i] = answer[i];
-    return record;
-}
-
-QByteArray phaseRecord(const QByteArray &text, const QList<PhaseStep> &answer)
-{
-    QByteArray record(PhaseTaskRecord::kSize, '\0');
-    record.replace(1, text.size(), text);
-    qToLittleEndian<qint32>(qint32(answer.size()), record.data() + 504);
-    for (int i = 0; i < answer.size(); ++i) {
-        qToLittleEndian<qint32>(answer[i].phase, record.data() + 508 + 8 * i);
-        qToLittleEndian<quint16>(answer[i].mask, record.data() + 512 + 8 * i);
-    }
     return record;
 }
 
@@ -105,7 +94,7 @@ void PhaseExerciseTest::verdict()
     QFETCH(QString, message);
     const PhaseExercise::Verdict verdict = PhaseExercise::judge(steps, task(kAnswer));
     QCOMPARE(verdict.message, message);
-    QCOMPARE(verdict.right, right);
+    QCOMPARE(verdict.right(), right);
 }
 
 void PhaseExerciseTest::checkCounts_data()
@@ -124,12 +113,12 @@ void PhaseExerciseTest::checkCounts()
     exercise.setTask(task(kAnswer));
     for (const PhaseStep &step : right ? kAnswer : kAnswer.mid(1))
         exercise.addStep(step);
-    QVERIFY(!exercise.checkedThisOpening());
+    QVERIFY(!exercise.tally().checkedThisOpening());
     const PhaseExercise::Verdict verdict = exercise.check();
-    QCOMPARE(verdict.right, right);
-    QVERIFY(exercise.checkedThisOpening());
-    QCOMPARE(exercise.tasksGiven(), 1);
-    QCOMPARE(exercise.tasksRight(), right ? 1 : 0);
+    QCOMPARE(verdict.right(), right);
+    QVERIFY(exercise.tally().checkedThisOpening());
+    QCOMPARE(exercise.tally().tasksGiven(), 1);
+    QCOMPARE(exercise.tally().tasksRight(), right ? 1 : 0);
     QCOMPARE(record.value(StudentRecord::Task1Attempts), 11);
     QCOMPARE(record.value(StudentRecord::Task1Right), right ? 4 : 3);
     QCOMPARE(record.value(StudentRecord::QuestionsAsked), 5);
@@ -157,7 +146,7 @@ void PhaseExerciseTest::closeAfterCheckCountsNothingMore()
     exercise.check();
     exercise.restart();
     exercise.check();
-    QCOMPARE(exercise.tasksGiven(), 2);
+    QCOMPARE(exercise.tally().tasksGiven(), 2);
     exercise.close();
     QCOMPARE(record.value(StudentRecord::Task1Attempts), 2);
 }
@@ -189,7 +178,7 @@ void PhaseExerciseTest::buttonCycle()
     QCOMPARE(exercise.readyCaption(), QStringLiteral("ГОТОВО"));
     QCOMPARE(exercise.resetCaption(), QStringLiteral("Сброс"));
     QVERIFY(exercise.steps().isEmpty());
-    QVERIFY(exercise.checkedThisOpening());
+    QVERIFY(exercise.tally().checkedThisOpening());
 }
 
 void PhaseExerciseTest::leftoverStepsPlayNoPart()
@@ -200,21 +189,21 @@ void PhaseExerciseTest::leftoverStepsPlayNoPart()
     exercise.setTask(task(longAnswer));
     for (const PhaseStep &step : longAnswer)
         exercise.addStep(step);
-    QVERIFY(exercise.check().right);
+    QVERIFY(exercise.check().right());
     exercise.restart();
     exercise.setTask(task(kAnswer.mid(0, 2)));
     exercise.addStep(kAnswer[0]);
     exercise.addStep(kAnswer[1]);
     const PhaseExercise::Verdict verdict = exercise.check();
     QCOMPARE(verdict.message, kRight);
-    QVERIFY(verdict.right);
-    QCOMPARE(exercise.tasksRight(), 2);
+    QVERIFY(verdict.right());
+    QCOMPARE(exercise.tally().tasksRight(), 2);
 }
 
 void PhaseExerciseTest::loadsTask()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, phaseRecord("text one", kAnswer));
+    folder.write(kDiskPath, TaskRecords::phase("text one", kAnswer));
     StudentRecord record;
     PhaseExercise exercise(record);
     QVERIFY(exercise.loadTask());
@@ -225,7 +214,7 @@ void PhaseExerciseTest::loadsTask()
 void PhaseExerciseTest::emptyFileKeepsTask()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, phaseRecord("text one", kAnswer));
+    folder.write(kDiskPath, TaskRecords::phase("text one", kAnswer));
     StudentRecord record;
     PhaseExercise exercise(record);
     QVERIFY(exercise.loadTask());

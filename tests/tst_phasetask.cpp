@@ -3,6 +3,7 @@
 #include "platform/random.h"
 #include "platform/recordfile.h"
 #include "scsi/phasetask.h"
+#include "taskrecords.h"
 #include "testutil.h"
 
 #include <QTest>
@@ -12,19 +13,6 @@ namespace {
 
 const QString kPath = QStringLiteral("scsi\\quest\\scsi_les1.dat");
 const QString kDiskPath = QStringLiteral("scsi/quest/scsi_les1.dat");
-
-// A 676-byte task record: text at 1, N at 504, 21 entries of 8 bytes at 508.
-QByteArray phaseRecord(const QByteArray &text, qint32 count, const QList<PhaseStep> &entries)
-{
-    QByteArray record(PhaseTaskRecord::kSize, '\0');
-    record.replace(1, qMin<qsizetype>(text.size(), 503), text.left(503));
-    qToLittleEndian<qint32>(count, record.data() + 504);
-    for (int i = 0; i < entries.size() && i < 21; ++i) {
-        qToLittleEndian<qint32>(entries[i].phase, record.data() + 508 + 8 * i);
-        qToLittleEndian<quint16>(entries[i].mask, record.data() + 512 + 8 * i);
-    }
-    return record;
-}
 
 QByteArray cp1251(const QString &text)
 {
@@ -68,7 +56,7 @@ void PhaseTaskTest::readsRecord()
 {
     TestUtil::WorkingFolder folder;
     const QList<PhaseStep> answer{{0, 0}, {1, 257}, {2, 386}};
-    folder.write(kDiskPath, phaseRecord(cp1251(QStringLiteral("Чтение блока")), 3, answer));
+    folder.write(kDiskPath, TaskRecords::phase(cp1251(QStringLiteral("Чтение блока")), 3, answer));
     const auto task = PhaseTaskRecord::readRandom(kPath);
     QVERIFY(task.has_value());
     QCOMPARE(task->text, QStringLiteral("Чтение блока"));
@@ -79,7 +67,7 @@ void PhaseTaskTest::readsRecord()
 void PhaseTaskTest::textWithoutZeroEndsAtField()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, phaseRecord(QByteArray(503, 'A'), 1, {{0, 1}}));
+    folder.write(kDiskPath, TaskRecords::phase(QByteArray(503, 'A'), 1, {{0, 1}}));
     const auto task = PhaseTaskRecord::readRandom(kPath);
     QVERIFY(task.has_value());
     QCOMPARE(task->text, QString(503, QLatin1Char('A')));
@@ -90,7 +78,7 @@ void PhaseTaskTest::entriesBeyondCountAreNotChecked()
 {
     QList<PhaseStep> entries(21, PhaseStep{77, 0xFFFF});
     entries[0] = {4, 8};
-    const PhaseTaskRecord task = PhaseTaskRecord::parse(phaseRecord("x", 1, entries), kPath, 1);
+    const PhaseTaskRecord task = PhaseTaskRecord::parse(TaskRecords::phase("x", 1, entries), kPath, 1);
     QCOMPARE(task.answer(), QList<PhaseStep>({{4, 8}}));
     QCOMPARE(task.entries[1], (PhaseStep{77, 0xFFFF}));
 }
@@ -100,15 +88,15 @@ void PhaseTaskTest::badRecords_data()
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QString>("fault");
     const QList<PhaseStep> one{{0, 0}};
-    QTest::addRow("N = 0") << phaseRecord("t", 0, one) << QStringLiteral("число фаз 0");
-    QTest::addRow("N = 22") << phaseRecord("t", 22, one) << QStringLiteral("число фаз 22");
-    QTest::addRow("N = -1") << phaseRecord("t", -1, one) << QStringLiteral("число фаз -1");
-    QTest::addRow("N huge") << phaseRecord("t", 0x7FFFFFFF, one) << QStringLiteral("число фаз 2147483647");
-    QTest::addRow("N negative huge") << phaseRecord("t", qint32(0x80000000), one)
+    QTest::addRow("N = 0") << TaskRecords::phase("t", 0, one) << QStringLiteral("число фаз 0");
+    QTest::addRow("N = 22") << TaskRecords::phase("t", 22, one) << QStringLiteral("число фаз 22");
+    QTest::addRow("N = -1") << TaskRecords::phase("t", -1, one) << QStringLiteral("число фаз -1");
+    QTest::addRow("N huge") << TaskRecords::phase("t", 0x7FFFFFFF, one) << QStringLiteral("число фаз 2147483647");
+    QTest::addRow("N negative huge") << TaskRecords::phase("t", qint32(0x80000000), one)
                                      << QStringLiteral("число фаз -2147483648");
-    QTest::addRow("phase code 10") << phaseRecord("t", 2, {{0, 0}, {10, 0}}) << QStringLiteral("фаза 2");
-    QTest::addRow("phase code -1") << phaseRecord("t", 1, {{-1, 0}}) << QStringLiteral("фаза 1");
-    QTest::addRow("unknown signal") << phaseRecord("t", 1, {{0, 512}}) << QStringLiteral("сигналы");
+    QTest::addRow("phase code 10") << TaskRecords::phase("t", 2, {{0, 0}, {10, 0}}) << QStringLiteral("фаза 2");
+    QTest::addRow("phase code -1") << TaskRecords::phase("t", 1, {{-1, 0}}) << QStringLiteral("фаза 1");
+    QTest::addRow("unknown signal") << TaskRecords::phase("t", 1, {{0, 512}}) << QStringLiteral("сигналы");
 }
 
 void PhaseTaskTest::badRecords()
@@ -130,7 +118,7 @@ void PhaseTaskTest::badRecords()
 void PhaseTaskTest::namesRecordNumber()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, phaseRecord("good", 1, {{0, 0}}) + phaseRecord("bad", 22, {}));
+    folder.write(kDiskPath, TaskRecords::phase("good", 1, {{0, 0}}) + TaskRecords::phase("bad", 22, {}));
     const RecordFile file(kPath, PhaseTaskRecord::kSize);
     QCOMPARE(file.count(), 2);
     QCOMPARE(PhaseTaskRecord::parse(file.read(0), kPath, 1).text, QStringLiteral("good"));
@@ -156,8 +144,8 @@ void PhaseTaskTest::trailingPartialRecordIgnored()
 {
     TestUtil::WorkingFolder folder;
     // The trailing 300 bytes would be a bad record if they were read.
-    folder.write(kDiskPath, phaseRecord("only", 2, {{0, 0}, {1, 1}}) + QByteArray(300, '\xFF'));
-    Random::setFixedSeed(7);
+    folder.write(kDiskPath, TaskRecords::phase("only", 2, {{0, 0}, {1, 1}}) + QByteArray(300, '\xFF'));
+    Random::seed(7);
     for (int i = 0; i < 20; ++i) {
         const auto task = PhaseTaskRecord::readRandom(kPath);
         QVERIFY(task.has_value());

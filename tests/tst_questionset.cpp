@@ -36,7 +36,7 @@ QList<int> uniform(int count, int options)
 class QuestionSetTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { Random::setFixedSeed(1); }
+    void init() { Random::seed(1); }
     void answerKey_data();
     void answerKey();
     void keyOfLoadedQuestion();
@@ -86,7 +86,7 @@ void QuestionSetTest::keyOfLoadedQuestion()
     bool seen7 = false;
     bool seen10 = false;
     for (unsigned seed = 1; seed < 60 && !(seen7 && seen10); ++seed) {
-        Random::setFixedSeed(seed);
+        Random::seed(seed);
         QuestionSet set;
         set.load(kFile);
         for (const QuestionSet::Question &question : set.questions()) {
@@ -111,7 +111,7 @@ void QuestionSetTest::fiveOfFiveInFileOrder()
     TestUtil::WorkingFolder folder;
     folder.writeCp1251(QStringLiteral("scsi/quest/scsi.txt"), questionText(5, {2, 3, 4, 5, 6}));
     for (unsigned seed : {1u, 7u, 42u}) {
-        Random::setFixedSeed(seed);
+        Random::seed(seed);
         QuestionSet set;
         set.load(kFile);
         QCOMPARE(set.questions().size(), 5);
@@ -166,7 +166,7 @@ void QuestionSetTest::largeFileWorks()
     folder.writeCp1251(QStringLiteral("scsi/quest/scsi.txt"), questionText(150, uniform(150, 4)));
     bool beyondHundred = false;
     for (unsigned seed = 1; seed < 30; ++seed) {
-        Random::setFixedSeed(seed);
+        Random::seed(seed);
         QuestionSet set;
         set.load(kFile);
         QCOMPARE(set.questions().size(), 5);
@@ -273,7 +273,7 @@ void QuestionSetTest::shippedFiles()
     const QString previous = QDir::currentPath();
     QDir::setCurrent(package);
     for (unsigned seed = 1; seed <= 20; ++seed) {
-        Random::setFixedSeed(seed);
+        Random::seed(seed);
         QuestionSet set;
         set.load(path);
         QCOMPARE(set.questions().size(), 5);

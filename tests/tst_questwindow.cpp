@@ -55,7 +55,7 @@ void answer(QDialog &form, int q, bool right)
 class QuestWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { Random::setFixedSeed(2); }
+    void init() { Random::seed(2); }
     void controls();
     void answeringAllFive();
     void noChoiceIsWrong();

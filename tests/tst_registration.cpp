@@ -85,7 +85,7 @@ QByteArray jpeg()
 class RegistrationTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { Random::setFixedSeed(4); }
+    void init() { Random::seed(4); }
     void dialogControls();
     void registrationRules_data();
     void registrationRules();

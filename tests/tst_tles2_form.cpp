@@ -2,6 +2,7 @@
 #include "platform/cp1251.h"
 #include "platform/random.h"
 #include "scsi/tles2_form.h"
+#include "taskrecords.h"
 #include "testutil.h"
 
 #include <QComboBox>
@@ -18,15 +19,6 @@
 namespace {
 
 const QString kDiskPath = QStringLiteral("scsi/quest/scsi_les2.dat");
-
-QByteArray descriptorRecord(const QByteArray &text, qint32 sizeCode, const QByteArray &bytes)
-{
-    QByteArray record(DescriptorTaskRecord::kSize, '\0');
-    record.replace(1, text.size(), text);
-    qToLittleEndian<qint32>(sizeCode, record.data() + 504);
-    record.replace(508, bytes.size(), bytes);
-    return record;
-}
 
 const QByteArray kRead6 = QByteArray::fromHex("080012340800");
 const QByteArray kRead12 = QByteArray::fromHex("a80000001000000000080000");
@@ -93,13 +85,13 @@ private Q_SLOTS:
 
 void Tles2FormTest::initTestCase()
 {
-    Random::setFixedSeed(5);
+    Random::seed(5);
 }
 
 void Tles2FormTest::captionsAndControls()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", 0, kRead6));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", 0, kRead6));
     StudentRecord record;
     Tles2_form form(record);
     QCOMPARE(form.objectName(), QStringLiteral("les2_form"));
@@ -154,7 +146,7 @@ void Tles2FormTest::captionsAndControls()
 void Tles2FormTest::sixByteLayoutAtStart()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord(*Cp1251::encode(kText12), 2, kRead12));
+    folder.write(kDiskPath, TaskRecords::descriptor(*Cp1251::encode(kText12), 2, kRead12));
     StudentRecord record;
     Tles2_form form(record);
     QCOMPARE(ctl<QLabel>(&form, "les2_label1")->text(), kText12);
@@ -182,7 +174,7 @@ void Tles2FormTest::sizeChoiceShowsRows()
     QFETCH(int, rows);
     QFETCH(int, bytes);
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", 0, kRead6));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", 0, kRead6));
     StudentRecord record;
     Tles2_form form(record);
     form.show();
@@ -204,7 +196,7 @@ void Tles2FormTest::sizeChoiceShowsRows()
 void Tles2FormTest::hiddenRowsKeepContents()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", 0, kRead6));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", 0, kRead6));
     StudentRecord record;
     Tles2_form form(record);
     chooseSize(form, 2);
@@ -219,7 +211,7 @@ void Tles2FormTest::hiddenRowsKeepContents()
 void Tles2FormTest::rightAnswer()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", 2, kRead12));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", 2, kRead12));
     StudentRecord record;
     Tles2_form form(record);
     form.show();
@@ -250,7 +242,7 @@ void Tles2FormTest::rightAnswer()
 void Tles2FormTest::wrongSize()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", 0, kRead6));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", 0, kRead6));
     StudentRecord record;
     Tles2_form form(record);
     form.show();
@@ -271,7 +263,7 @@ void Tles2FormTest::wrongSize()
 void Tles2FormTest::layoutBeforeValues()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", 0, kRead6));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", 0, kRead6));
     StudentRecord record;
     Tles2_form form(record);
     form.show();
@@ -295,7 +287,7 @@ void Tles2FormTest::layoutBeforeValues()
 void Tles2FormTest::hiddenRowsPlayNoPart()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", 0, kRead6));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", 0, kRead6));
     StudentRecord record;
     Tles2_form form(record);
     form.show();
@@ -312,14 +304,14 @@ void Tles2FormTest::hiddenRowsPlayNoPart()
 void Tles2FormTest::nextTask()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("first", 0, kRead6));
+    folder.write(kDiskPath, TaskRecords::descriptor("first", 0, kRead6));
     StudentRecord record;
     Tles2_form form(record);
     form.show();
     fillRight(form, 2, kRead12);
     TestUtil::ModalAnswerer answerer;
     ready(form)->click();
-    folder.write(kDiskPath, descriptorRecord("second", 1, {}));
+    folder.write(kDiskPath, TaskRecords::descriptor("second", 1, {}));
     ctl<QPushButton>(&form, "b_next")->click();
     QCOMPARE(ctl<QLabel>(&form, "les2_label1")->text(), QStringLiteral("second"));
     QCOMPARE(ready(form)->text(), QStringLiteral("ГОТОВО"));
@@ -341,7 +333,7 @@ void Tles2FormTest::nextTask()
 void Tles2FormTest::valueEditsFilterKeys()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", 0, kRead6));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", 0, kRead6));
     StudentRecord record;
     Tles2_form form(record);
     form.show();
@@ -361,7 +353,7 @@ void Tles2FormTest::valueEditsFilterKeys()
 void Tles2FormTest::closeWithoutCheck()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", 0, kRead6));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", 0, kRead6));
     StudentRecord record;
     Tles2_form form(record);
     form.show();
@@ -375,7 +367,7 @@ void Tles2FormTest::closeWithoutCheck()
 void Tles2FormTest::exitAfterCheck()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", 0, kRead6));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", 0, kRead6));
     StudentRecord record;
     Tles2_form form(record);
     TestUtil::ModalAnswerer answerer;
@@ -404,7 +396,7 @@ void Tles2FormTest::missingFileDoesNotOpen()
 void Tles2FormTest::badRecordDoesNotOpen()
 {
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord("t", 3, {}));
+    folder.write(kDiskPath, TaskRecords::descriptor("t", 3, {}));
     StudentRecord record;
     QVERIFY_THROWS_EXCEPTION(ContentError, Tles2_form form(record));
 }
@@ -426,7 +418,7 @@ void Tles2FormTest::screenshot()
     if (qEnvironmentVariableIsEmpty("SHINO_SCREENSHOTS"))
         QSKIP("SHINO_SCREENSHOTS not set");
     TestUtil::WorkingFolder folder;
-    folder.write(kDiskPath, descriptorRecord(*Cp1251::encode(kText12), 2, kRead12));
+    folder.write(kDiskPath, TaskRecords::descriptor(*Cp1251::encode(kText12), 2, kRead12));
     StudentRecord record;
     Tles2_form form(record);
     form.show();

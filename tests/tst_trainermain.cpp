@@ -131,7 +131,7 @@ private Q_SLOTS:
 
 void TrainerMainTest::initTestCase()
 {
-    Random::setFixedSeed(9);
+    Random::seed(9);
     FPracticum = new TFPracticum;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/contenterror.h"
 #include "platform/random.h"
 #include "scsi/studentrecord.h"
+#include "taskrecords.h"
 #include "testutil.h"
 #include "usb/tform11.h"
 #include "usb/usbexercise.h"
@@ -20,21 +21,9 @@ namespace {
 
 const QString kTaskFile = QStringLiteral("usb/quest/usb_les.dat");
 
-QByteArray record(const QByteArray &text, quint8 pid, quint8 address, quint8 endpoint, quint8 dataPid, quint8 data)
-{
-    QByteArray bytes(UsbTaskRecord::kSize, '\0');
-    bytes.replace(1, int(text.size()), text);
-    bytes[501] = char(pid);
-    bytes[502] = char(address);
-    bytes[503] = char(endpoint);
-    bytes[504] = char(dataPid);
-    bytes[505] = char(data);
-    return bytes;
-}
-
 UsbTaskRecord task(quint8 pid, quint8 address, quint8 endpoint, quint8 dataPid, quint8 data)
 {
-    return UsbTaskRecord::fromBytes(record("task", pid, address, endpoint, dataPid, data));
+    return UsbTaskRecord::fromBytes(TaskRecords::usb("task", pid, address, endpoint, dataPid, data));
 }
 
 QByteArray jpeg(const QColor &colour)
@@ -54,7 +43,7 @@ void writePackage(const TestUtil::WorkingFolder &folder)
 {
     folder.write(QStringLiteral("test1.jpg"), jpeg(Qt::white));
     folder.write(QStringLiteral("error1.jpg"), jpeg(Qt::red));
-    folder.write(kTaskFile, record("\xC7\xE0\xE4\xE0\xED\xE8\xE5", 0x69, 5, 3, 0x4B, 0xA5));
+    folder.write(kTaskFile, TaskRecords::usb("\xC7\xE0\xE4\xE0\xED\xE8\xE5", 0x69, 5, 3, 0x4B, 0xA5));
 }
 
 const UsbExercise::Answer kRight{QStringLiteral("01101001"), QStringLiteral("0000101"), QStringLiteral("0011"),
@@ -76,7 +65,7 @@ void type(TForm11 &form, const UsbExercise::Answer &answer)
 class UsbExerciseTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { Random::setFixedSeed(3); }
+    void init() { Random::seed(3); }
     void compareOrder_data();
     void compareOrder();
     void recordReader_data();
@@ -106,7 +95,7 @@ void UsbExerciseTest::compareOrder_data()
     QTest::addColumn<UsbExercise::Answer>("answer");
     QTest::addColumn<int>("address");
     QTest::addColumn<int>("difference");
-    using F = UsbExercise::Field;
+    using F = UsbExercise::Fault;
     UsbExercise::Answer a = kRight;
     QTest::addRow("all right") << a << 5 << int(F::None);
     a = kRight;
@@ -139,7 +128,7 @@ void UsbExerciseTest::compareOrder()
     QFETCH(UsbExercise::Answer, answer);
     QFETCH(int, address);
     QFETCH(int, difference);
-    QCOMPARE(int(UsbExercise::firstDifference(task(0x69, quint8(address), 3, 0x4B, 0xA5), answer)), difference);
+    QCOMPARE(int(UsbExercise::judge(answer, task(0x69, quint8(address), 3, 0x4B, 0xA5)).fault), difference);
 }
 
 void UsbExerciseTest::recordReader_data()
@@ -149,7 +138,7 @@ void UsbExerciseTest::recordReader_data()
     QTest::addColumn<int>("pid");
     QTest::addColumn<int>("data");
     QTest::addRow("text up to zero byte")
-        << record("\xD8\xE8\xED\xE0\0junk", 0x2D, 1, 2, 0xC3, 7) << QStringLiteral("Шина") << 0x2D << 7;
+        << TaskRecords::usb("\xD8\xE8\xED\xE0\0junk", 0x2D, 1, 2, 0xC3, 7) << QStringLiteral("Шина") << 0x2D << 7;
     QByteArray full(UsbTaskRecord::kSize, 'a');
     full[0] = 'X';
     full[501] = char(0xE1);
@@ -179,10 +168,10 @@ void UsbExerciseTest::taskFiles_data()
     QTest::addColumn<QStringList>("texts");
     QTest::addRow("empty") << QByteArray() << false << QStringList();
     QTest::addRow("shorter than a record") << QByteArray(505, 'x') << false << QStringList();
-    QTest::addRow("one record") << record("one", 1, 2, 3, 4, 5) << true << QStringList{"one"};
+    QTest::addRow("one record") << TaskRecords::usb("one", 1, 2, 3, 4, 5) << true << QStringList{"one"};
     QTest::addRow("odd size: two records and a rest")
-        << record("one", 1, 2, 3, 4, 5) + record("two", 1, 2, 3, 4, 5) + QByteArray(37, '\xFF') << true
-        << QStringList{"one", "two"};
+        << TaskRecords::usb("one", 1, 2, 3, 4, 5) + TaskRecords::usb("two", 1, 2, 3, 4, 5) + QByteArray(37, '\xFF')
+        << true << QStringList{"one", "two"};
     QTest::addRow("hostile: no zero bytes")
         << QByteArray(3 * UsbTaskRecord::kSize + 1, '\x01') << true << QStringList{QString(500, QChar(1))};
 }
@@ -222,17 +211,17 @@ void UsbExerciseTest::counting()
     {
         UsbExercise exercise(student);
         exercise.setTask(task(0x69, 5, 3, 0x4B, 0xA5));
-        QCOMPARE(exercise.phase(), UsbExercise::Phase::Working);
-        QVERIFY(exercise.check(kRight));
-        QCOMPARE(exercise.phase(), UsbExercise::Phase::Checked);
-        QVERIFY(exercise.checkedThisOpening());
+        QVERIFY(!exercise.tally().checked());
+        QVERIFY(exercise.check(kRight).right());
+        QVERIFY(exercise.tally().checked());
+        QVERIFY(exercise.tally().checkedThisOpening());
         exercise.next();
-        QCOMPARE(exercise.phase(), UsbExercise::Phase::Working);
+        QVERIFY(!exercise.tally().checked());
         UsbExercise::Answer wrong = kRight;
         wrong.data = QStringLiteral("00000000");
-        QVERIFY(!exercise.check(wrong));
-        QCOMPARE(exercise.tasksGiven(), 2);
-        QCOMPARE(exercise.tasksRight(), 1);
+        QVERIFY(!exercise.check(wrong).right());
+        QCOMPARE(exercise.tally().tasksGiven(), 2);
+        QCOMPARE(exercise.tally().tasksRight(), 1);
         exercise.close();
         exercise.close();
     }
@@ -345,7 +334,7 @@ void UsbExerciseTest::wrongCheckShowsErrorPicture()
     QCOMPARE(TestUtil::child<QPushButton>(&form, "Ready_btn")->text(), QStringLiteral("ГОТОВО"));
     QVERIFY(!TestUtil::child<QLineEdit>(&form, "edit_pid")->isReadOnly());
     QVERIFY(TestUtil::child<QLineEdit>(&form, "edit_endp")->text().isEmpty());
-    QCOMPARE(form.exercise().phase(), UsbExercise::Phase::Working);
+    QVERIFY(!form.exercise().tally().checked());
     QCOMPARE(TestUtil::child<QLineEdit>(&form, "e_all_les")->text(), QStringLiteral("1"));
 }
 
@@ -405,7 +394,7 @@ void UsbExerciseTest::enterWalksTheEdits()
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(form.focusWidget(), TestUtil::child<QLineEdit>(&form, names[i + 1]));
         QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(form.exercise().tasksGiven(), 0);
+        QCOMPARE(form.exercise().tally().tasksGiven(), 0);
         QCOMPARE(student.value(StudentRecord::Task1Attempts), 0);
         QVERIFY(!edit->isReadOnly());
     }
@@ -423,7 +412,7 @@ void UsbExerciseTest::enterWalksTheEdits()
     // A second Enter neither checks again nor closes the window.
     QTest::keyClick(data, Qt::Key_Return);
     QVERIFY(form.isVisible());
-    QCOMPARE(form.exercise().tasksGiven(), 1);
+    QCOMPARE(form.exercise().tally().tasksGiven(), 1);
     QCOMPARE(answerer.count(), 1);
     // Space on the focused button presses it: "ВЫХОД".
     ready->setFocus();
@@ -565,7 +554,7 @@ void UsbExerciseTest::shippedTasks()
         const QByteArray raw = bytes.mid(i * UsbTaskRecord::kSize, UsbTaskRecord::kSize);
         const UsbTaskRecord task = UsbTaskRecord::fromBytes(raw);
         const QByteArray name = "task " + QByteArray::number(i + 1);
-        QVERIFY2(raw.indexOf('\0', 1) > 1 && raw.indexOf('\0', 1) <= UsbTaskRecord::kTextSize, name.constData());
+        QVERIFY2(raw.indexOf('\0', 1) > 1 && raw.indexOf('\0', 1) <= UsbRecordFormat::kTextLength, name.constData());
         QVERIFY2(!task.text.trimmed().isEmpty(), name.constData());
         QVERIFY2(tokens.contains(task.pid), name.constData());
         QVERIFY2(task.address < 128, name.constData());

@@ -5,7 +5,6 @@
 
 void ControlQuestions::start()
 {
-    Random::seedFromClock();
     m_answered = 0;
     m_right = 0;
     m_finished = false;

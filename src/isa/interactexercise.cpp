@@ -7,14 +7,11 @@ void InteractExercise::start()
     m_answers = 0;
     m_correct = 0;
     m_retries = 0;
-    Random::seedFromClock();
     startTask(1);
 }
 
 void InteractExercise::startTask(int task)
 {
-    if (task > 1)
-        Random::seedFromClock();
     m_taskNo = task;
     m_variant = Random::uniform(InteractAnswers::variantCount(task));
     m_secondTry = false;

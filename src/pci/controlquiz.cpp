@@ -32,7 +32,6 @@ ControlQuiz::ControlQuiz(const QByteArray &key)
 
 void ControlQuiz::draw()
 {
-    Random::seedFromClock();
     m_chosen.fill(0);
     for (int drawn = 0; drawn < Asked;) {
         const int question = Random::between(1, QuestionCount);

@@ -20,7 +20,7 @@ public:
 
     explicit ControlQuiz(const QByteArray &key);
 
-    // Reseeds the generator and draws five different question numbers.
+    // Draws five different question numbers.
     void draw();
     const std::array<int, Asked> &chosen() const { return m_chosen; }
 

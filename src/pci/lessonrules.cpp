@@ -60,7 +60,6 @@ void LessonRules::start()
     m_retryCount = 0;
     m_retryMode = false;
     m_buttons = Buttons{};
-    Random::seedFromClock();
     chooseTasks();
 }
 

@@ -1,7 +1,6 @@
 #include "platform/random.h"
 
 #include <chrono>
-#include <optional>
 #include <random>
 
 namespace {
@@ -12,26 +11,13 @@ std::mt19937 &engine()
     return generator;
 }
 
-std::optional<unsigned> &fixedSeed()
-{
-    static std::optional<unsigned> seed;
-    return seed;
-}
-
 } // namespace
 
 namespace Random {
 
-void seedFromClock()
+void seed(unsigned value)
 {
-    if (!fixedSeed())
-        engine().seed(unsigned(std::chrono::system_clock::now().time_since_epoch().count()));
-}
-
-void setFixedSeed(unsigned seed)
-{
-    fixedSeed() = seed;
-    engine().seed(seed);
+    engine().seed(value);
 }
 
 int uniform(int n)

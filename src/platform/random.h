@@ -1,13 +1,10 @@
 #pragma once
 
-// The program's single pseudo-random generator.
+// The program's single pseudo-random generator. It seeds itself from the
+// clock on first use; a test or benchmark seeds it explicitly so a run repeats.
 namespace Random {
 
-// Reseeds from the clock, unless a fixed seed has been set (tests).
-void seedFromClock();
-// Fixes the seed and makes later seedFromClock() calls do nothing, so a test
-// run repeats exactly.
-void setFixedSeed(unsigned seed);
+void seed(unsigned value);
 // A uniform integer in 0 .. n-1 (0 when n <= 0).
 int uniform(int n);
 // A uniform integer in low .. high inclusive.

@@ -40,6 +40,13 @@ QByteArray RecordFile::readRandom(int *index) const
 
 namespace RecordField {
 
+void requireSize(const QByteArray &record, int size, const QString &contentPath, int recordNumber)
+{
+    if (record.size() != size)
+        throw ContentError::badRecord(contentPath, recordNumber,
+                                      QStringLiteral("длина %1 байт вместо %2").arg(record.size()).arg(size));
+}
+
 quint8 byte(const QByteArray &record, int offset)
 {
     if (offset < 0 || offset >= record.size())

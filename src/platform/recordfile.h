@@ -32,8 +32,10 @@ private:
     int m_count;
 };
 
-// A record drawn at random and parsed by Record::parse(bytes, contentPath,
-// recordNumber counted from 1); nullopt when the file holds no whole record.
+// The record interface of the task files: a Record has kSize and
+// parse(bytes, contentPath, recordNumber counted from 1), which throws
+// ContentError::badRecord naming the file and the record. This draws a record
+// at random and parses it; nullopt when the file holds no whole record.
 template <typename Record> std::optional<Record> readRandomRecord(const QString &contentPath)
 {
     const RecordFile file(contentPath, Record::kSize);
@@ -46,6 +48,9 @@ template <typename Record> std::optional<Record> readRandomRecord(const QString 
 
 // Little-endian fields of a record, read within bounds.
 namespace RecordField {
+// Throws ContentError::badRecord (recordNumber counted from 1) when the record
+// is not exactly size bytes long.
+void requireSize(const QByteArray &record, int size, const QString &contentPath, int recordNumber);
 qint32 int32(const QByteArray &record, int offset);
 quint16 uint16(const QByteArray &record, int offset);
 quint8 byte(const QByteArray &record, int offset);

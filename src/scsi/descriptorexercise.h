@@ -1,7 +1,7 @@
 #pragma once
 
+#include "scsi/attempttally.h"
 #include "scsi/descriptortask.h"
-#include "scsi/studentrecord.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,16 +22,13 @@ public:
     static inline const QString kReadyCaption = QStringLiteral("ГОТОВО");
     static inline const QString kExitCaption = QStringLiteral("Выход");
 
-    enum class Outcome { Right, WrongSize, WrongLayout, WrongValues };
-    struct Verdict {
-        Outcome outcome = Outcome::Right;
-        QString message;
-        bool right() const { return outcome == Outcome::Right; }
-    };
+    // The first rule the answer breaks; size, then layout, then values.
+    enum class Fault { None, Size, Layout, Values };
+    using Verdict = ::Verdict<Fault>;
 
     explicit DescriptorExercise(StudentRecord &record);
 
-    // Seeds the generator from the clock and draws a random task. Returns
+    // Draws a random task. Returns
     // false (task unchanged) when the file holds no record; throws
     // ContentError for a missing file or a bad record.
     bool loadTask();
@@ -39,23 +36,21 @@ public:
     void setTask(const DescriptorTaskRecord &task) { m_task = task; }
     const DescriptorTaskRecord &task() const { return m_task; }
 
-    // "ГОТОВО": counts the attempt and checks size, then layout, then values.
+    // "ГОТОВО": counts the attempt and checks size, then layout, then values;
+    // the button turns to "Выход".
     Verdict check(const DescriptorAnswer &answer);
-    // The window closes: an opening without any check counts one attempt, once.
-    void close();
+    // "Дальше ->": back to "ГОТОВО"; the caller then loads a new task.
+    void next() { m_tally.next(); }
+    // The window closes (see AttemptTally::close).
+    void close() { m_tally.close(); }
 
-    bool checkedThisOpening() const { return m_checkedThisOpening; }
-    int tasksGiven() const { return m_tasksGiven; }
-    int tasksRight() const { return m_tasksRight; }
+    const AttemptTally &tally() const { return m_tally; }
+    QString readyCaption() const { return m_tally.checked() ? kExitCaption : kReadyCaption; }
 
     // The check alone, first failure only, without bookkeeping.
-    static Verdict verify(const DescriptorAnswer &answer, const DescriptorTaskRecord &task);
+    static Verdict judge(const DescriptorAnswer &answer, const DescriptorTaskRecord &task);
 
 private:
-    StudentRecord &m_record;
+    AttemptTally m_tally;
     DescriptorTaskRecord m_task;
-    bool m_checkedThisOpening = false;
-    bool m_closed = false;
-    int m_tasksGiven = 0;
-    int m_tasksRight = 0;
 };

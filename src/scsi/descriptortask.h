@@ -1,19 +1,17 @@
 #pragma once
 
+#include "scsi/descriptorrecordformat.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <array>
 #include <optional>
 
-// One task of "scsi\quest\scsi_les2.dat": 520 bytes, little-endian.
+// One task of "scsi\quest\scsi_les2.dat" (layout in DescriptorRecordFormat).
 struct DescriptorTaskRecord {
-    static constexpr int kSize = 520;
-    static constexpr int kTextOffset = 1;
-    static constexpr int kTextLength = 503;
-    static constexpr int kSizeCodeOffset = 504;
-    static constexpr int kBytesOffset = 508;
-    static constexpr int kMaxBytes = 12;
+    static constexpr int kSize = DescriptorRecordFormat::kSize;
+    static constexpr int kMaxBytes = DescriptorRecordFormat::kMaxBytes;
 
     QString text;
     int sizeCode = 0; // 0 = 6 bytes, 1 = 10 bytes, 2 = 12 bytes
@@ -31,18 +29,15 @@ struct DescriptorTaskRecord {
 // The descriptor sizes of the size choice and the field layout each must have.
 namespace DescriptorLayout {
 
-constexpr int kSizeCount = 3;
-constexpr int kRowCount = 13;  // rows of the form
-constexpr int kByteEdits = 12; // value edits of the form
+constexpr int kSizeCount = DescriptorRecordFormat::kSizeCount;
+constexpr int kRowCount = 13;                                 // rows of the form
+constexpr int kByteEdits = DescriptorRecordFormat::kMaxBytes; // value edits of the form
 
-struct Field {
-    const char *name;
-    int byte;
-    int bits;
-};
-
-// 6, 10, 12 for the codes 0, 1, 2 (0 for any other code).
-int byteCount(int sizeCode);
+using Field = DescriptorRecordFormat::Field;
+constexpr int byteCount(int sizeCode)
+{
+    return DescriptorRecordFormat::byteCount(sizeCode);
+}
 // Rows 1 … 7, 9 or 11 of the layout that must be entered for a size.
 QList<Field> fields(int sizeCode);
 // Rows of the form shown for a size: 7, 11 or 13.

@@ -1,18 +1,17 @@
 #include "scsi/phaseexercise.h"
 
 PhaseExercise::PhaseExercise(StudentRecord &record)
-    : m_record(record)
+    : m_tally(record, StudentRecord::Task1Attempts, StudentRecord::Task1Right)
 {
     m_steps.reserve(kCapacity);
 }
 
 bool PhaseExercise::loadTask()
 {
-    std::optional<PhaseTaskRecord> task = PhaseTaskRecord::readRandom(kTaskFile);
-    if (!task)
-        return false;
-    m_task = *task;
-    return true;
+    const std::optional<PhaseTaskRecord> task = PhaseTaskRecord::readRandom(kTaskFile);
+    if (task)
+        m_task = *task;
+    return task.has_value();
 }
 
 QString PhaseExercise::emptyFileMessage()
@@ -32,11 +31,15 @@ PhaseExercise::Verdict PhaseExercise::judge(const QList<PhaseStep> &steps, const
 {
     static const QString kEnd = QStringLiteral("\r\n");
     Verdict verdict;
-    verdict.right = true;
+    const auto fault = [&verdict](Fault found) {
+        if (verdict.right())
+            verdict.fault = found;
+    };
 
     bool sequenceRight = true;
     if (steps.size() != task.phaseCount) {
         verdict.message += QStringLiteral("Решение неверно.") + kEnd + QStringLiteral("Неверное кол-во фаз.") + kEnd;
+        fault(Fault::Count);
         sequenceRight = false;
     } else {
         for (int i = 0; i < steps.size(); ++i) {
@@ -48,7 +51,7 @@ PhaseExercise::Verdict PhaseExercise::judge(const QList<PhaseStep> &steps, const
                                       : QStringLiteral("Последовательность фаз неверная.")) +
                        kEnd;
     if (!sequenceRight)
-        verdict.right = false;
+        fault(Fault::Sequence);
 
     // As many positions as the student has steps (at most 21, the stored entries).
     bool signalsRight = true;
@@ -60,35 +63,19 @@ PhaseExercise::Verdict PhaseExercise::judge(const QList<PhaseStep> &steps, const
                                      : QStringLiteral("Сигналы проставленны неверно.")) +
                        kEnd;
     if (!signalsRight)
-        verdict.right = false;
+        fault(Fault::Signals);
     return verdict;
 }
 
 PhaseExercise::Verdict PhaseExercise::check()
 {
-    m_checkedThisOpening = true;
-    ++m_tasksGiven;
     const Verdict verdict = judge(m_steps, m_task);
-    m_record.add(StudentRecord::Task1Attempts);
-    if (verdict.right) {
-        ++m_tasksRight;
-        m_record.add(StudentRecord::Task1Right);
-    }
-    m_checkedState = true;
+    m_tally.count(verdict.right());
     return verdict;
 }
 
 void PhaseExercise::restart()
 {
-    m_checkedState = false;
+    m_tally.next();
     m_steps.clear();
-}
-
-void PhaseExercise::close()
-{
-    if (m_closed)
-        return;
-    m_closed = true;
-    if (!m_checkedThisOpening)
-        m_record.add(StudentRecord::Task1Attempts);
 }

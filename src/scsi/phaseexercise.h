@@ -1,7 +1,7 @@
 #pragma once
 
+#include "scsi/attempttally.h"
 #include "scsi/phasetask.h"
-#include "scsi/studentrecord.h"
 
 #include <QList>
 #include <QString>
@@ -26,10 +26,9 @@ public:
     static inline const QString kResetCaption = QStringLiteral("Сброс");
     static inline const QString kNextCaption = QStringLiteral("Дальше ->");
 
-    struct Verdict {
-        bool right = false;
-        QString message; // every line ends with "\r\n"
-    };
+    // The first rule the chain breaks; the message names every part, each line ending with "\r\n".
+    enum class Fault { None, Count, Sequence, Signals };
+    using Verdict = ::Verdict<Fault>;
 
     explicit PhaseExercise(StudentRecord &record);
 
@@ -51,32 +50,22 @@ public:
     // "Сброс" or "Дальше ->": the buttons back to "ГОТОВО" / "Сброс" and an
     // empty chain; the caller then loads a new task.
     void restart();
-    // The window closes: an opening without any check counts one attempt.
-    // Counted once, however often it is called.
-    void close();
+    // The window closes (see AttemptTally::close).
+    void close() { m_tally.close(); }
 
-    bool checkedState() const { return m_checkedState; }
-    QString readyCaption() const { return m_checkedState ? kExitCaption : kReadyCaption; }
-    QString resetCaption() const { return m_checkedState ? kNextCaption : kResetCaption; }
-
-    bool checkedThisOpening() const { return m_checkedThisOpening; }
-    int tasksGiven() const { return m_tasksGiven; }
-    int tasksRight() const { return m_tasksRight; }
+    const AttemptTally &tally() const { return m_tally; }
+    QString readyCaption() const { return m_tally.checked() ? kExitCaption : kReadyCaption; }
+    QString resetCaption() const { return m_tally.checked() ? kNextCaption : kResetCaption; }
 
     const ChainParameters &parameters() const { return m_parameters; }
     void setParameters(const ChainParameters &parameters) { m_parameters = parameters; }
 
-    // The verdict text of a chain against a task, without any bookkeeping.
+    // The verdict of a chain against a task, without any bookkeeping.
     static Verdict judge(const QList<PhaseStep> &steps, const PhaseTaskRecord &task);
 
 private:
-    StudentRecord &m_record;
+    AttemptTally m_tally;
     PhaseTaskRecord m_task;
     QList<PhaseStep> m_steps;
     ChainParameters m_parameters;
-    bool m_checkedState = false;
-    bool m_checkedThisOpening = false;
-    bool m_closed = false;
-    int m_tasksGiven = 0;
-    int m_tasksRight = 0;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scsi/phaserecordformat.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -10,21 +12,26 @@
 // phase list and signal check boxes.
 namespace PhaseTable {
 
-constexpr int kPhaseCount = 10;
-constexpr int kSignalCount = 9;
+constexpr int kPhaseCount = int(PhaseRecordFormat::kPhases.size());
+constexpr int kSignalCount = int(PhaseRecordFormat::kSignals.size());
 
 // List item ("BUS FREE") and drawn abbreviation ("BF") of a phase code;
 // empty for a code outside 0 … 9.
 QString listItem(int code);
 QString abbreviation(int code);
 
-struct Signal {
-    const char *caption; // check box caption and the label drawn beside the circle, "BSY#"
-    quint16 bit;         // bit value in the signal mask
-};
-const std::array<Signal, kSignalCount> &signalTable();
+using Signal = PhaseRecordFormat::Signal;
+constexpr const std::array<Signal, kSignalCount> &signalTable()
+{
+    return PhaseRecordFormat::kSignals;
+}
 // The bits of all nine signals.
-quint16 allSignalBits();
+constexpr quint16 allSignalBits()
+{
+    return PhaseRecordFormat::allSignalBits();
+}
+// A signal's check box caption, "BSY#".
+QString caption(const Signal &signal);
 
 } // namespace PhaseTable
 
@@ -35,15 +42,10 @@ struct PhaseStep {
     bool operator==(const PhaseStep &other) const = default;
 };
 
-// One task of "scsi\quest\scsi_les1.dat": 676 bytes, little-endian.
+// One task of "scsi\quest\scsi_les1.dat" (layout in PhaseRecordFormat).
 struct PhaseTaskRecord {
-    static constexpr int kSize = 676;
-    static constexpr int kTextOffset = 1;
-    static constexpr int kTextLength = 503;
-    static constexpr int kCountOffset = 504;
-    static constexpr int kEntriesOffset = 508;
-    static constexpr int kEntrySize = 8;
-    static constexpr int kEntryCount = 21;
+    static constexpr int kSize = PhaseRecordFormat::kSize;
+    static constexpr int kEntryCount = PhaseRecordFormat::kMaxPhases;
 
     QString text;
     // The number of phases N of the answer, 1 … 21.

@@ -43,7 +43,6 @@ void QuestionSet::loadLines(const QStringList &lines, const QString &path)
     m_questions.clear();
     m_asked = 0;
     m_right = 0;
-    Random::seedFromClock();
 
     if (lines.isEmpty())
         throw ContentError::badContent(path, QStringLiteral("файл пуст, нет числа вопросов"));

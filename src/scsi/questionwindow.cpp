@@ -26,60 +26,60 @@ QuestionWindow::QuestionWindow(StudentRecord &record, const QString &questionFil
     setMinimumSize(560, 400);
     resize(560, 430);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Вопрос :"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    l_quest = new QLabel(GroupBox1);
-    l_quest->setObjectName(QStringLiteral("l_quest"));
-    l_quest->setWordWrap(true);
-    l_quest->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l_quest->setMinimumHeight(48);
-    auto *questionLayout = new QVBoxLayout(GroupBox1);
-    questionLayout->addWidget(l_quest);
+    m_questionBox = new QGroupBox(QStringLiteral("Вопрос :"), this);
+    m_questionBox->setObjectName(QStringLiteral("GroupBox1"));
+    m_questionText = new QLabel(m_questionBox);
+    m_questionText->setObjectName(QStringLiteral("l_quest"));
+    m_questionText->setWordWrap(true);
+    m_questionText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_questionText->setMinimumHeight(48);
+    auto *questionLayout = new QVBoxLayout(m_questionBox);
+    questionLayout->addWidget(m_questionText);
 
-    rg_ans = new QGroupBox(QStringLiteral("Варианты ответов :"), this);
-    rg_ans->setObjectName(QStringLiteral("rg_ans"));
-    auto *answerLayout = new QVBoxLayout(rg_ans);
+    m_optionsBox = new QGroupBox(QStringLiteral("Варианты ответов :"), this);
+    m_optionsBox->setObjectName(QStringLiteral("rg_ans"));
+    auto *answerLayout = new QVBoxLayout(m_optionsBox);
     answerLayout->setSpacing(4);
     answerLayout->addStretch(1);
     m_answers = new QButtonGroup(this);
     m_answers->setExclusive(true);
 
-    Label1 = new QLabel(QStringLiteral("Кол-во вопросов :"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    all_e = new QLineEdit(QStringLiteral("0"), this);
-    all_e->setObjectName(QStringLiteral("all_e"));
-    all_e->setReadOnly(true);
-    all_e->setFixedWidth(48);
-    all_e->setFocusPolicy(Qt::NoFocus);
-    Label2 = new QLabel(QStringLiteral("Правильных ответов :"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    right_e = new QLineEdit(QStringLiteral("0"), this);
-    right_e->setObjectName(QStringLiteral("right_e"));
-    right_e->setReadOnly(true);
-    right_e->setFixedWidth(48);
-    right_e->setFocusPolicy(Qt::NoFocus);
-    b_next = new QPushButton(QStringLiteral("OK"), this);
-    b_next->setObjectName(QStringLiteral("b_next"));
-    b_next->setMinimumSize(100, 30);
-    // Not a default button: Enter answers only once an option is chosen (see keyPressEvent).
-    b_next->setAutoDefault(false);
-
+    // A counter: its title and a narrow read-only edit, one row of the grid.
     auto *counts = new QGridLayout;
-    counts->addWidget(Label1, 0, 0);
-    counts->addWidget(all_e, 0, 1);
-    counts->addWidget(Label2, 1, 0);
-    counts->addWidget(right_e, 1, 1);
+    int countRow = 0;
+    const auto addCounter = [this, counts, &countRow](const QString &labelName, const QString &title,
+                                                      const QString &editName) {
+        auto *label = new QLabel(title, this);
+        label->setObjectName(labelName);
+        auto *edit = new QLineEdit(QStringLiteral("0"), this);
+        edit->setObjectName(editName);
+        edit->setReadOnly(true);
+        edit->setFixedWidth(48);
+        edit->setFocusPolicy(Qt::NoFocus);
+        counts->addWidget(label, countRow, 0);
+        counts->addWidget(edit, countRow++, 1);
+        return edit;
+    };
+    m_askedCount = addCounter(QStringLiteral("Label1"), QStringLiteral("Кол-во вопросов :"), QStringLiteral("all_e"));
+    m_rightCount =
+        addCounter(QStringLiteral("Label2"), QStringLiteral("Правильных ответов :"), QStringLiteral("right_e"));
+    m_next = new QPushButton(QStringLiteral("OK"), this);
+    m_next->setObjectName(QStringLiteral("b_next"));
+    m_next->setMinimumSize(100, 30);
+    // Not a default button: Enter answers only once an option is chosen (see keyPressEvent).
+    m_next->setAutoDefault(false);
+
     auto *bottom = new QHBoxLayout;
     bottom->addLayout(counts);
     bottom->addStretch(1);
-    bottom->addWidget(b_next, 0, Qt::AlignVCenter);
+    bottom->addWidget(m_next, 0, Qt::AlignVCenter);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addWidget(rg_ans, 1);
+    layout->addWidget(m_questionBox);
+    layout->addWidget(m_optionsBox, 1);
     layout->addLayout(bottom);
 
-    Guard::connect(b_next, &QPushButton::clicked, this, &QuestionWindow::b_nextClick);
+    Guard::connect(m_next, &QPushButton::clicked, this, &QuestionWindow::b_nextClick);
     FormCreate();
 }
 
@@ -98,13 +98,13 @@ void QuestionWindow::showQuestion()
     m_options.clear();
 
     const QuestionSet::Question &question = m_set.current();
-    l_quest->setText(question.text);
-    auto *layout = static_cast<QVBoxLayout *>(rg_ans->layout());
+    m_questionText->setText(question.text);
+    auto *layout = static_cast<QVBoxLayout *>(m_optionsBox->layout());
     int index = 0;
     for (const QString &text : question.options) {
         if (index >= QuestionSet::kMaxOptions)
             break;
-        auto *option = new OptionButton(text, rg_ans);
+        auto *option = new OptionButton(text, m_optionsBox);
         option->setObjectName(QStringLiteral("rb_ans%1").arg(index));
         m_answers->addButton(option, index);
         layout->insertWidget(index, option);
@@ -127,7 +127,7 @@ void QuestionWindow::growToFit()
     if (needed > height())
         resize(width(), needed);
     windowLayout->activate();
-    rg_ans->layout()->activate();
+    m_optionsBox->layout()->activate();
 }
 
 void QuestionWindow::b_nextClick()
@@ -137,9 +137,9 @@ void QuestionWindow::b_nextClick()
         return;
     }
     const bool right = m_set.answer(m_answers->checkedId());
-    all_e->setText(QString::number(m_set.asked()));
+    m_askedCount->setText(QString::number(m_set.asked()));
     if (right) {
-        right_e->setText(QString::number(m_set.right()));
+        m_rightCount->setText(QString::number(m_set.right()));
         Messages::information(this, QStringLiteral("Ответ верный !"));
     } else {
         Messages::error(this, QStringLiteral("Ответ неверный. "));
@@ -147,7 +147,7 @@ void QuestionWindow::b_nextClick()
     if (!m_set.finished())
         showQuestion();
     else
-        b_next->setText(QStringLiteral("Выход"));
+        m_next->setText(QStringLiteral("Выход"));
 }
 
 void QuestionWindow::FormClose()
@@ -175,9 +175,9 @@ void QuestionWindow::keyPressEvent(QKeyEvent *event)
     if (EditChain::isEnter(event)) {
         event->accept();
         const bool answering = !m_set.finished() && m_answers->checkedId() >= 0;
-        const bool leaving = m_set.finished() && b_next->hasFocus();
+        const bool leaving = m_set.finished() && m_next->hasFocus();
         if (answering || leaving)
-            b_next->click();
+            m_next->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -41,14 +41,12 @@ private:
     QuestionSet m_set;
     bool m_recorded = false;
 
-    QGroupBox *GroupBox1;
-    QLabel *l_quest;
-    QGroupBox *rg_ans;
-    QButtonGroup *m_answers;
+    QGroupBox *m_questionBox = nullptr;
+    QLabel *m_questionText = nullptr;
+    QGroupBox *m_optionsBox = nullptr;
+    QButtonGroup *m_answers = nullptr;
     QList<QRadioButton *> m_options;
-    QLabel *Label1;
-    QLineEdit *all_e;
-    QLabel *Label2;
-    QLineEdit *right_e;
-    QPushButton *b_next;
+    QLineEdit *m_askedCount = nullptr;
+    QLineEdit *m_rightCount = nullptr;
+    QPushButton *m_next = nullptr;
 };

@@ -38,34 +38,60 @@ void TForm1::buildControls()
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(800, 588);
+    buildTaskAndPhase(client);
+    buildButtonsAndCounters(client);
+    buildChain(client);
+    buildMenu();
 
-    m_task = new QGroupBox(QStringLiteral("Расставьте фазы шины SCSI для следующего процесса( и укажите сигналы ):"),
-                           client);
-    m_task->setObjectName(QStringLiteral("GroupBox1"));
-    m_task->setGeometry(10, 6, 780, 112);
-    m_question = FormControls::label(QStringLiteral("Question_label"), QString(), m_task, QRect(12, 24, 756, 80));
-    m_question->setWordWrap(true);
-    m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menu);
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    Guard::connect(m_add, &QPushButton::clicked, this, &TForm1::Add_btnClick);
+    Guard::connect(m_reset, &QPushButton::clicked, this, &TForm1::res_butClick);
+    Guard::connect(m_ready, &QPushButton::clicked, this, &TForm1::Ready_btnClick);
+    Guard::connect(m_phaseList, &QComboBox::currentIndexChanged, this, &TForm1::Phase_boxChange);
+    Guard::connect(m_sizesAction, &QAction::triggered, this, &TForm1::size1Click);
+    Guard::connect(m_hintAction, &QAction::triggered, this, &TForm1::help_pan1Click);
+}
+
+// The task text, the phase list and the signal check boxes.
+void TForm1::buildTaskAndPhase(QWidget *client)
+{
+    auto *taskBox = new QGroupBox(
+        QStringLiteral("Расставьте фазы шины SCSI для следующего процесса( и укажите сигналы ):"), client);
+    taskBox->setObjectName(QStringLiteral("GroupBox1"));
+    taskBox->setGeometry(10, 6, 780, 112);
+    m_taskText = FormControls::label(QStringLiteral("Question_label"), QString(), taskBox, QRect(12, 24, 756, 80));
+    m_taskText->setWordWrap(true);
+    m_taskText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     FormControls::label(QStringLiteral("Label1"), QStringLiteral("Фаза шины :"), client, QRect(12, 130, 90, 24));
-    m_phase = new QComboBox(client);
-    m_phase->setObjectName(QStringLiteral("Phase_box"));
-    m_phase->setEditable(false);
+    m_phaseList = new QComboBox(client);
+    m_phaseList->setObjectName(QStringLiteral("Phase_box"));
+    m_phaseList->setEditable(false);
     for (int code = 0; code < PhaseTable::kPhaseCount; ++code)
-        m_phase->addItem(PhaseTable::listItem(code));
-    m_phase->setGeometry(104, 130, 170, 26);
-    m_phase->setMaxVisibleItems(PhaseTable::kPhaseCount);
+        m_phaseList->addItem(PhaseTable::listItem(code));
+    m_phaseList->setGeometry(104, 130, 170, 26);
+    m_phaseList->setMaxVisibleItems(PhaseTable::kPhaseCount);
 
     auto *signalGroup = new QGroupBox(QStringLiteral("Сигналы шины"), client);
     signalGroup->setObjectName(QStringLiteral("GroupBox2"));
     signalGroup->setGeometry(10, 164, 420, 100);
     for (int i = 0; i < PhaseTable::kSignalCount; ++i) {
-        auto *box = new QCheckBox(QString::fromLatin1(PhaseTable::signalTable()[i].caption), signalGroup);
+        auto *box = new QCheckBox(PhaseTable::caption(PhaseTable::signalTable()[i]), signalGroup);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
         box->setGeometry(12 + (i % 3) * 136, 24 + (i / 3) * 24, 130, 22);
         m_signals[i] = box;
     }
+}
 
+// "Добавить", "Сброс", "ГОТОВО" and the counters panel.
+void TForm1::buildButtonsAndCounters(QWidget *client)
+{
     m_add =
         FormControls::button(QStringLiteral("Add_btn"), QStringLiteral("Добавить"), client, QRect(290, 128, 140, 30));
     m_reset =
@@ -85,7 +111,11 @@ void TForm1::buildControls()
     m_allTasks = FormControls::counter(QStringLiteral("e_all_les"), panel, QRect(146, 30, 36, 24));
     FormControls::label(QStringLiteral("Label3"), QStringLiteral("Выполненно верно :"), panel, QRect(10, 82, 138, 24));
     m_rightTasks = FormControls::counter(QStringLiteral("e_r_les"), panel, QRect(146, 82, 36, 24));
+}
 
+// The drawn chain in its sunken frame.
+void TForm1::buildChain(QWidget *client)
+{
     auto *frame = new QFrame(client);
     frame->setObjectName(QStringLiteral("Main_Box_frame"));
     frame->setFrameShape(QFrame::Box);
@@ -93,33 +123,23 @@ void TForm1::buildControls()
     frame->setGeometry(9, 273, 782, 313);
     m_chain = new PhaseChainView(m_exercise, frame);
     m_chain->move(1, 1);
+}
 
+// "Параметры": "Размеры" and the hint panel's check item.
+void TForm1::buildMenu()
+{
     m_menu = new QMenuBar(this);
     m_menu->setObjectName(QStringLiteral("MainMenu1"));
     QMenu *parameters = m_menu->addMenu(QStringLiteral("Параметры"));
     parameters->setObjectName(QStringLiteral("N1"));
-    m_size = parameters->addAction(QStringLiteral("Размеры"));
-    m_size->setObjectName(QStringLiteral("size1"));
+    m_sizesAction = parameters->addAction(QStringLiteral("Размеры"));
+    m_sizesAction->setObjectName(QStringLiteral("size1"));
     parameters->addSeparator()->setObjectName(QStringLiteral("N2"));
-    m_helpPanel = parameters->addAction(QStringLiteral("Панель подсказки"));
-    m_helpPanel->setObjectName(QStringLiteral("help_pan1"));
-    m_helpPanel->setCheckable(true);
-    m_helpPanel->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    addAction(m_helpPanel);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setMenuBar(m_menu);
-    layout->addWidget(client);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    Guard::connect(m_add, &QPushButton::clicked, this, &TForm1::Add_btnClick);
-    Guard::connect(m_reset, &QPushButton::clicked, this, &TForm1::res_butClick);
-    Guard::connect(m_ready, &QPushButton::clicked, this, &TForm1::Ready_btnClick);
-    Guard::connect(m_phase, &QComboBox::currentIndexChanged, this, &TForm1::Phase_boxChange);
-    Guard::connect(m_size, &QAction::triggered, this, &TForm1::size1Click);
-    Guard::connect(m_helpPanel, &QAction::triggered, this, &TForm1::help_pan1Click);
+    m_hintAction = parameters->addAction(QStringLiteral("Панель подсказки"));
+    m_hintAction->setObjectName(QStringLiteral("help_pan1"));
+    m_hintAction->setCheckable(true);
+    m_hintAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(m_hintAction);
 }
 
 void TForm1::FormCreate()
@@ -137,8 +157,8 @@ void TForm1::New_les_load()
         Messages::information(this, PhaseExercise::emptyFileMessage());
         return;
     }
-    m_question->setText(m_exercise.task().text);
-    m_phase->setCurrentIndex(0);
+    m_taskText->setText(m_exercise.task().text);
+    m_phaseList->setCurrentIndex(0);
     for (QCheckBox *box : m_signals)
         box->setChecked(false);
 }
@@ -146,7 +166,7 @@ void TForm1::New_les_load()
 void TForm1::Add_btnClick()
 {
     PhaseStep step;
-    step.phase = m_phase->currentIndex();
+    step.phase = m_phaseList->currentIndex();
     for (int i = 0; i < PhaseTable::kSignalCount; ++i) {
         if (m_signals[i]->isChecked())
             step.mask |= PhaseTable::signalTable()[i].bit;
@@ -157,19 +177,19 @@ void TForm1::Add_btnClick()
 
 void TForm1::Phase_boxChange()
 {
-    if (!m_add->isEnabled() && !m_phase->currentText().isEmpty())
+    if (!m_add->isEnabled() && !m_phaseList->currentText().isEmpty())
         m_add->setEnabled(true);
 }
 
 void TForm1::Ready_btnClick()
 {
-    if (m_ready->text() == PhaseExercise::kExitCaption) {
+    if (m_exercise.tally().checked()) {
         close();
         return;
     }
     const PhaseExercise::Verdict verdict = m_exercise.check();
     showCounts();
-    if (verdict.right)
+    if (verdict.right())
         Messages::information(this, verdict.message);
     else
         Messages::error(this, verdict.message);
@@ -194,7 +214,7 @@ void TForm1::size1Click()
 void TForm1::help_pan1Click()
 {
     // The action has already toggled its check mark.
-    if (m_helpPanel->isChecked()) {
+    if (m_hintAction->isChecked()) {
         m_hintPanel->show();
         m_hintPanel->raise();
     } else {
@@ -204,7 +224,7 @@ void TForm1::help_pan1Click()
 
 void TForm1::help_panelClose()
 {
-    m_helpPanel->setChecked(false);
+    m_hintAction->setChecked(false);
 }
 
 void TForm1::FormClose()
@@ -216,8 +236,8 @@ void TForm1::FormClose()
 
 void TForm1::showCounts()
 {
-    m_allTasks->setText(QString::number(m_exercise.tasksGiven()));
-    m_rightTasks->setText(QString::number(m_exercise.tasksRight()));
+    m_allTasks->setText(QString::number(m_exercise.tally().tasksGiven()));
+    m_rightTasks->setText(QString::number(m_exercise.tally().tasksRight()));
 }
 
 void TForm1::done(int result)

@@ -8,7 +8,6 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
@@ -48,15 +47,18 @@ protected:
 
 private:
     void buildControls();
+    void buildTaskAndPhase(QWidget *client);
+    void buildButtonsAndCounters(QWidget *client);
+    void buildChain(QWidget *client);
+    void buildMenu();
     void showCounts();
 
     PhaseExercise m_exercise;
     QMenuBar *m_menu = nullptr;
-    QAction *m_size = nullptr;
-    QAction *m_helpPanel = nullptr;
-    QGroupBox *m_task = nullptr;
-    QLabel *m_question = nullptr;
-    QComboBox *m_phase = nullptr;
+    QAction *m_sizesAction = nullptr;
+    QAction *m_hintAction = nullptr;
+    QLabel *m_taskText = nullptr;
+    QComboBox *m_phaseList = nullptr;
     std::array<QCheckBox *, PhaseTable::kSignalCount> m_signals{};
     QPushButton *m_add = nullptr;
     QPushButton *m_reset = nullptr;

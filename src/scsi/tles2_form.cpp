@@ -46,6 +46,28 @@ Tles2_form::~Tles2_form() = default;
 
 void Tles2_form::buildControls()
 {
+    buildTaskAndSize();
+    buildLayoutRows();
+    buildValueEdits();
+    buildCountersAndButtons();
+    setFixedSize(740, 560);
+
+    for (QRadioButton *radio : m_sizes)
+        Guard::connect(radio, &QRadioButton::toggled, this, &Tles2_form::les2_rg1Click);
+    Guard::connect(m_ready, &QPushButton::clicked, this, &Tles2_form::Button1Click);
+    Guard::connect(m_next, &QPushButton::clicked, this, &Tles2_form::b_nextClick);
+}
+
+QFont Tles2_form::boldFont() const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    return bold;
+}
+
+// The task text and the size choice.
+void Tles2_form::buildTaskAndSize()
+{
     auto *group = new QGroupBox(QStringLiteral("Заполните блок дескриптора комманды :"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(8, 6, 724, 100);
@@ -63,12 +85,12 @@ void Tles2_form::buildControls()
         radio->setGeometry(16 + code * column, 22, column - 24, 22);
         m_sizes[code] = radio;
     }
+}
 
-    const QFont bold = [this] {
-        QFont f = font();
-        f.setBold(true);
-        return f;
-    }();
+// The column titles and the thirteen rows of name, byte number and bit count.
+void Tles2_form::buildLayoutRows()
+{
+    const QFont bold = boldFont();
     FormControls::label(QStringLiteral("Label1"), QStringLiteral("Название поля"), this, QRect(16, 184, 122, 20))
         ->setFont(bold);
     FormControls::label(QStringLiteral("Label2"), QStringLiteral("№ байта"), this, QRect(146, 184, 70, 20))
@@ -97,16 +119,20 @@ void Tles2_form::buildControls()
         m_numbers[r] = number;
         m_bits[r] = bits;
     }
+}
 
-    // Value edits in a spaced fixed-pitch font; placeBitLabels() puts the bit
-    // numbers over the digits where the edit draws them.
+// The twelve binary value edits with their byte numbers and the bit numbers over them.
+void Tles2_form::buildValueEdits()
+{
+    // A spaced fixed-pitch font; placeBitLabels() puts the bit numbers over
+    // the digits where the edit draws them.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(font().pointSize() > 0 ? font().pointSize() + 1 : 10);
     fixed.setLetterSpacing(QFont::AbsoluteSpacing, kLetterSpacing);
 
     FormControls::label(QStringLiteral("Label4"), QStringLiteral("Значения в двоичном виде"), this,
                         QRect(kValueLeft - 76, 166, 200, 20))
-        ->setFont(bold);
+        ->setFont(boldFont());
     for (int bit = 7; bit >= 0; --bit) {
         const int column = 7 - bit;
         m_bitLabels[column] = FormControls::label(QStringLiteral("bit_label%1").arg(bit), QString::number(bit), this,
@@ -125,7 +151,11 @@ void Tles2_form::buildControls()
         m_values[i] = value;
     }
     placeBitLabels();
+}
 
+// The counters panel, "Дальше ->" (hidden) and "ГОТОВО".
+void Tles2_form::buildCountersAndButtons()
+{
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameShape(QFrame::StyledPanel);
@@ -145,16 +175,7 @@ void Tles2_form::buildControls()
     m_ready->setObjectName(QStringLiteral("Button1"));
     m_ready->setAutoDefault(false);
     m_ready->setGeometry(kRightLeft, kReadyTop, 208, kReadyHeight);
-    QFont readyFont = m_ready->font();
-    readyFont.setBold(true);
-    m_ready->setFont(readyFont);
-
-    setFixedSize(740, 560);
-
-    for (QRadioButton *radio : m_sizes)
-        Guard::connect(radio, &QRadioButton::toggled, this, &Tles2_form::les2_rg1Click);
-    Guard::connect(m_ready, &QPushButton::clicked, this, &Tles2_form::Button1Click);
-    Guard::connect(m_next, &QPushButton::clicked, this, &Tles2_form::b_nextClick);
+    m_ready->setFont(boldFont());
 }
 
 void Tles2_form::FormCreate()
@@ -229,23 +250,24 @@ DescriptorAnswer Tles2_form::answer() const
 
 void Tles2_form::Button1Click()
 {
-    if (m_ready->text() == DescriptorExercise::kExitCaption) {
+    if (m_exercise.tally().checked()) {
         close();
         return;
     }
-    m_ready->setText(DescriptorExercise::kExitCaption);
+    const DescriptorExercise::Verdict verdict = m_exercise.check(answer());
+    m_ready->setText(m_exercise.readyCaption());
     m_ready->setGeometry(m_ready->x(), kReadyTop + kReadyHeight / 2, m_ready->width(), kReadyHeight / 2);
     m_next->show();
-    const DescriptorExercise::Verdict verdict = m_exercise.check(answer());
     // Both counters are shown before the verdict, which stays up until the student closes it.
-    m_allTasks->setText(QString::number(m_exercise.tasksGiven()));
-    m_rightTasks->setText(QString::number(m_exercise.tasksRight()));
+    m_allTasks->setText(QString::number(m_exercise.tally().tasksGiven()));
+    m_rightTasks->setText(QString::number(m_exercise.tally().tasksRight()));
     Messages::information(this, verdict.message);
 }
 
 void Tles2_form::b_nextClick()
 {
-    m_ready->setText(DescriptorExercise::kReadyCaption);
+    m_exercise.next();
+    m_ready->setText(m_exercise.readyCaption());
     m_ready->setGeometry(m_ready->x(), kReadyTop, m_ready->width(), kReadyHeight);
     m_next->hide();
     LoadDescriptorTask();

@@ -6,6 +6,7 @@
 #include <array>
 
 class QComboBox;
+class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -46,6 +47,11 @@ protected:
 
 private:
     void buildControls();
+    void buildTaskAndSize();
+    void buildLayoutRows();
+    void buildValueEdits();
+    void buildCountersAndButtons();
+    QFont boldFont() const;
     void showLayout(int sizeCode);
     void placeBitLabels();
     int chosenSize() const;

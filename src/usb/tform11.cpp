@@ -54,69 +54,69 @@ TForm11::TForm11(StudentRecord &record, QWidget *parent)
     setWindowTitle(QStringLiteral("Задание ( USB )"));
     setFixedSize(kImageWidth + 16, 614);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Задание :"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(8, 4, kImageWidth, 132);
-    Question_label = new QLabel(GroupBox1);
-    Question_label->setObjectName(QStringLiteral("Question_label"));
-    Question_label->setWordWrap(true);
-    Question_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Question_label->setGeometry(10, 22, kImageWidth - 20, 104);
+    m_taskBox = new QGroupBox(QStringLiteral("Задание :"), this);
+    m_taskBox->setObjectName(QStringLiteral("GroupBox1"));
+    m_taskBox->setGeometry(8, 4, kImageWidth, 132);
+    m_taskText = new QLabel(m_taskBox);
+    m_taskText->setObjectName(QStringLiteral("Question_label"));
+    m_taskText->setWordWrap(true);
+    m_taskText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_taskText->setGeometry(10, 22, kImageWidth - 20, 104);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(8, 142, kImageWidth, kImageHeight);
-    Image1->setScaledContents(true);
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("Image1"));
+    m_picture->setGeometry(8, 142, kImageWidth, kImageHeight);
+    m_picture->setScaledContents(true);
 
-    edit_pid = answerEdit(Image1, QStringLiteral("edit_pid"), QRect(110, 92, 90, 22), 8);
-    edit_addr = answerEdit(Image1, QStringLiteral("edit_addr"), QRect(220, 92, 90, 22), 7);
-    edit_endp = answerEdit(Image1, QStringLiteral("edit_endp"), QRect(330, 92, 60, 22), 4);
-    edit_piddat = answerEdit(Image1, QStringLiteral("edit_piddat"), QRect(110, 262, 90, 22), 8);
-    edit_data = answerEdit(Image1, QStringLiteral("edit_data"), QRect(225, 262, 120, 22), 8);
+    m_pid = answerEdit(m_picture, QStringLiteral("edit_pid"), QRect(110, 92, 90, 22), 8);
+    m_address = answerEdit(m_picture, QStringLiteral("edit_addr"), QRect(220, 92, 90, 22), 7);
+    m_endpoint = answerEdit(m_picture, QStringLiteral("edit_endp"), QRect(330, 92, 60, 22), 4);
+    m_dataPid = answerEdit(m_picture, QStringLiteral("edit_piddat"), QRect(110, 262, 90, 22), 8);
+    m_data = answerEdit(m_picture, QStringLiteral("edit_data"), QRect(225, 262, 120, 22), 8);
 
     const int bottom = 142 + kImageHeight + 8;
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    static_cast<QFrame *>(Panel1)->setFrameShape(QFrame::StyledPanel);
-    Panel1->setGeometry(8, bottom, 260, 58);
-    Label1 = new QLabel(QStringLiteral("Кол-во заданий :"), Panel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(10, 6, 170, 22);
-    e_all_les = counterEdit(Panel1, QStringLiteral("e_all_les"), QRect(190, 6, 56, 22));
-    Label2 = new QLabel(QStringLiteral("Выполненно верно :"), Panel1);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(10, 31, 170, 22);
-    e_r_les = counterEdit(Panel1, QStringLiteral("e_r_les"), QRect(190, 31, 56, 22));
+    m_counters = new QFrame(this);
+    m_counters->setObjectName(QStringLiteral("Panel1"));
+    m_counters->setFrameShape(QFrame::StyledPanel);
+    m_counters->setGeometry(8, bottom, 260, 58);
+    m_givenLabel = new QLabel(QStringLiteral("Кол-во заданий :"), m_counters);
+    m_givenLabel->setObjectName(QStringLiteral("Label1"));
+    m_givenLabel->setGeometry(10, 6, 170, 22);
+    m_allTasks = counterEdit(m_counters, QStringLiteral("e_all_les"), QRect(190, 6, 56, 22));
+    m_rightLabel = new QLabel(QStringLiteral("Выполненно верно :"), m_counters);
+    m_rightLabel->setObjectName(QStringLiteral("Label2"));
+    m_rightLabel->setGeometry(10, 31, 170, 22);
+    m_rightTasks = counterEdit(m_counters, QStringLiteral("e_r_les"), QRect(190, 31, 56, 22));
 
-    b_next = new QPushButton(QStringLiteral("Дальше ->"), this);
-    b_next->setObjectName(QStringLiteral("b_next"));
-    b_next->setGeometry(kImageWidth + 8 - 2 * 110 - 10, bottom + 14, 110, 32);
-    b_next->hide();
-    Ready_btn = new QPushButton(QStringLiteral("ГОТОВО"), this);
-    Ready_btn->setObjectName(QStringLiteral("Ready_btn"));
-    Ready_btn->setGeometry(kImageWidth + 8 - 110, bottom + 14, 110, 32);
+    m_next = new QPushButton(QStringLiteral("Дальше ->"), this);
+    m_next->setObjectName(QStringLiteral("b_next"));
+    m_next->setGeometry(kImageWidth + 8 - 2 * 110 - 10, bottom + 14, 110, 32);
+    m_next->hide();
+    m_ready = new QPushButton(QStringLiteral("ГОТОВО"), this);
+    m_ready->setObjectName(QStringLiteral("Ready_btn"));
+    m_ready->setGeometry(kImageWidth + 8 - 110, bottom + 14, 110, 32);
 
     // No default button: Enter walks the answer edits and only the data byte's
     // Enter checks, so a half-typed answer is never counted.
     EditChain::install(answerEdits(), [this] {
-        if (m_exercise.phase() == UsbExercise::Phase::Working)
-            Ready_btn->click();
+        if (!m_exercise.tally().checked())
+            m_ready->click();
     });
 
-    Guard::connect(Ready_btn, &QPushButton::clicked, this, &TForm11::Ready_btnClick);
-    Guard::connect(b_next, &QPushButton::clicked, this, &TForm11::b_nextClick);
+    Guard::connect(m_ready, &QPushButton::clicked, this, &TForm11::Ready_btnClick);
+    Guard::connect(m_next, &QPushButton::clicked, this, &TForm11::b_nextClick);
     FormCreate();
 }
 
 QList<QLineEdit *> TForm11::answerEdits() const
 {
-    return {edit_pid, edit_addr, edit_endp, edit_piddat, edit_data};
+    return {m_pid, m_address, m_endpoint, m_dataPid, m_data};
 }
 
 void TForm11::setPicture(const QString &file)
 {
     const QImage image = JpegImage::load(file);
-    Image1->setPixmap(QPixmap::fromImage(image));
+    m_picture->setPixmap(QPixmap::fromImage(image));
     m_pictureFile = file;
 }
 
@@ -129,8 +129,8 @@ void TForm11::setAnswerReadOnly(bool readOnly)
 void TForm11::FormCreate()
 {
     setPicture(packetPicture());
-    e_all_les->setText(QStringLiteral("0"));
-    e_r_les->setText(QStringLiteral("0"));
+    m_allTasks->setText(QStringLiteral("0"));
+    m_rightTasks->setText(QStringLiteral("0"));
     LoadUsbTask();
 }
 
@@ -140,28 +140,28 @@ void TForm11::LoadUsbTask()
         Messages::information(this, UsbExercise::emptyFileMessage());
         return;
     }
-    Question_label->setText(m_exercise.task().text);
+    m_taskText->setText(m_exercise.task().text);
     for (QLineEdit *edit : answerEdits())
         edit->clear();
-    edit_pid->setFocus();
+    m_pid->setFocus();
 }
 
 void TForm11::Ready_btnClick()
 {
-    if (m_exercise.phase() == UsbExercise::Phase::Checked) {
+    if (m_exercise.tally().checked()) {
         close();
         return;
     }
-    b_next->show();
-    Ready_btn->setText(QStringLiteral("ВЫХОД"));
+    m_next->show();
+    m_ready->setText(QStringLiteral("ВЫХОД"));
     setAnswerReadOnly(true);
-    const UsbExercise::Answer answer{edit_pid->text(), edit_addr->text(), edit_endp->text(), edit_piddat->text(),
-                                     edit_data->text()};
-    const bool right = m_exercise.check(answer);
-    e_all_les->setText(QString::number(m_exercise.tasksGiven()));
-    if (right) {
-        e_r_les->setText(QString::number(m_exercise.tasksRight()));
-        Messages::information(this, QStringLiteral("Задание выполненно верно !"));
+    const UsbExercise::Answer answer{m_pid->text(), m_address->text(), m_endpoint->text(), m_dataPid->text(),
+                                     m_data->text()};
+    const UsbExercise::Verdict verdict = m_exercise.check(answer);
+    m_allTasks->setText(QString::number(m_exercise.tally().tasksGiven()));
+    if (verdict.right()) {
+        m_rightTasks->setText(QString::number(m_exercise.tally().tasksRight()));
+        Messages::information(this, verdict.message);
     } else {
         setPicture(errorPicture());
     }
@@ -171,8 +171,8 @@ void TForm11::b_nextClick()
 {
     // The picture first: when it cannot be read the window stays as it was.
     setPicture(packetPicture());
-    b_next->hide();
-    Ready_btn->setText(QStringLiteral("ГОТОВО"));
+    m_next->hide();
+    m_ready->setText(QStringLiteral("ГОТОВО"));
     setAnswerReadOnly(false);
     m_exercise.next();
     LoadUsbTask();

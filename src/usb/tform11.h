@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -45,19 +46,19 @@ private:
     UsbExercise m_exercise;
     QString m_pictureFile;
 
-    QGroupBox *GroupBox1;
-    QLabel *Question_label;
-    QLabel *Image1;
-    QLineEdit *edit_pid;
-    QLineEdit *edit_addr;
-    QLineEdit *edit_endp;
-    QLineEdit *edit_piddat;
-    QLineEdit *edit_data;
-    QPushButton *Ready_btn;
-    QPushButton *b_next;
-    QWidget *Panel1;
-    QLabel *Label1;
-    QLineEdit *e_all_les;
-    QLabel *Label2;
-    QLineEdit *e_r_les;
+    QGroupBox *m_taskBox = nullptr;
+    QLabel *m_taskText = nullptr;
+    QLabel *m_picture = nullptr;
+    QLineEdit *m_pid = nullptr;
+    QLineEdit *m_address = nullptr;
+    QLineEdit *m_endpoint = nullptr;
+    QLineEdit *m_dataPid = nullptr;
+    QLineEdit *m_data = nullptr;
+    QPushButton *m_ready = nullptr;
+    QPushButton *m_next = nullptr;
+    QFrame *m_counters = nullptr;
+    QLabel *m_givenLabel = nullptr;
+    QLineEdit *m_allTasks = nullptr;
+    QLabel *m_rightLabel = nullptr;
+    QLineEdit *m_rightTasks = nullptr;
 };

@@ -1,59 +1,38 @@
 #include "usb/usbexercise.h"
 
-#include "platform/random.h"
-#include "platform/recordfile.h"
 #include "scsi/binaryentry.h"
-#include "scsi/studentrecord.h"
 
 UsbExercise::UsbExercise(StudentRecord &record)
-    : m_record(record)
+    : m_tally(record, StudentRecord::Task1Attempts, StudentRecord::Task1Right)
 {}
 
-UsbExercise::Field UsbExercise::firstDifference(const UsbTaskRecord &task, const Answer &answer)
+UsbExercise::Verdict UsbExercise::judge(const Answer &answer, const UsbTaskRecord &task)
 {
+    // The address and endpoint edits hold 7 and 4 digits of a byte.
     if (BinaryEntry::toByte(answer.pid) != task.pid)
-        return Field::Pid;
+        return {Fault::Pid, QString()};
     if (BinaryEntry::toByte(QLatin1String("0") + answer.address) != task.address)
-        return Field::Address;
+        return {Fault::Address, QString()};
     if (BinaryEntry::toByte(QLatin1String("0000") + answer.endpoint) != task.endpoint)
-        return Field::Endpoint;
+        return {Fault::Endpoint, QString()};
     if (BinaryEntry::toByte(answer.dataPid) != task.dataPid)
-        return Field::DataPid;
+        return {Fault::DataPid, QString()};
     if (BinaryEntry::toByte(answer.data) != task.data)
-        return Field::Data;
-    return Field::None;
+        return {Fault::Data, QString()};
+    return {Fault::None, QStringLiteral("Задание выполненно верно !")};
 }
 
 bool UsbExercise::loadTask()
 {
-    Random::seedFromClock();
-    const RecordFile file(taskFile(), UsbTaskRecord::kSize);
-    if (file.count() == 0)
-        return false;
-    int index = 0;
-    const QByteArray record = file.readRandom(&index);
-    m_task = UsbTaskRecord::parse(record, taskFile(), index + 1);
-    return true;
+    const std::optional<UsbTaskRecord> task = UsbTaskRecord::readRandom(taskFile());
+    if (task)
+        m_task = *task;
+    return task.has_value();
 }
 
-bool UsbExercise::check(const Answer &answer)
+UsbExercise::Verdict UsbExercise::check(const Answer &answer)
 {
-    m_phase = Phase::Checked;
-    m_checkedThisOpening = true;
-    ++m_tasksGiven;
-    m_record.add(StudentRecord::Task1Attempts);
-    if (firstDifference(m_task, answer) != Field::None)
-        return false;
-    ++m_tasksRight;
-    m_record.add(StudentRecord::Task1Right);
-    return true;
-}
-
-void UsbExercise::close()
-{
-    if (m_closed)
-        return;
-    m_closed = true;
-    if (!m_checkedThisOpening)
-        m_record.add(StudentRecord::Task1Attempts);
+    const Verdict verdict = judge(answer, m_task);
+    m_tally.count(verdict.right());
+    return verdict;
 }

@@ -1,19 +1,18 @@
 #pragma once
 
+#include "scsi/attempttally.h"
 #include "usb/usbtask.h"
 
 #include <QString>
-
-struct StudentRecord;
 
 // The rules of the USB packet exercise for one opening of its window: the
 // task drawn from the task file, the check of the five binary fields and the
 // counting in the USB student record.
 class UsbExercise {
 public:
-    enum class Phase { Working, Checked };
-    // The fields in the order they are compared.
-    enum class Field { None, Pid, Address, Endpoint, DataPid, Data };
+    // The first field that differs from the task, in the order they are compared.
+    enum class Fault { None, Pid, Address, Endpoint, DataPid, Data };
+    using Verdict = ::Verdict<Fault>;
 
     struct Answer {
         QString pid;
@@ -24,38 +23,31 @@ public:
     };
 
     static QString taskFile() { return QStringLiteral("usb\\quest\\usb_les.dat"); }
-    static QString emptyFileMessage() { return QStringLiteral("Файл пуст - usb\\quest\\usb_les.dat"); }
+    static QString emptyFileMessage() { return QStringLiteral("Файл пуст - ") + taskFile(); }
 
     explicit UsbExercise(StudentRecord &record);
 
-    // The first field that differs from the task, Field::None when all match.
-    static Field firstDifference(const UsbTaskRecord &task, const Answer &answer);
+    // The check alone, first difference only, without bookkeeping; the
+    // message is the one a right answer is told.
+    static Verdict judge(const Answer &answer, const UsbTaskRecord &task);
 
     // Draws a task from the task file. Returns false when the file holds no
-    // whole record (the current task stays); throws ContentError when the
-    // file is missing.
+    // whole record (the current task stays); throws ContentError for a
+    // missing file or a bad record.
     bool loadTask();
     void setTask(const UsbTaskRecord &task) { m_task = task; }
     const UsbTaskRecord &task() const { return m_task; }
 
-    // Checks the answer (phase working -> checked) and counts it; returns whether it was right.
-    bool check(const Answer &answer);
-    // Back to work (the caller then loads the next task).
-    void next() { m_phase = Phase::Working; }
-    // Counts the opening as one attempt when no check was made in it.
-    void close();
+    // "ГОТОВО": checks the answer and counts it.
+    Verdict check(const Answer &answer);
+    // "Дальше ->": back to work; the caller then loads the next task.
+    void next() { m_tally.next(); }
+    // The window closes (see AttemptTally::close).
+    void close() { m_tally.close(); }
 
-    Phase phase() const { return m_phase; }
-    bool checkedThisOpening() const { return m_checkedThisOpening; }
-    int tasksGiven() const { return m_tasksGiven; }
-    int tasksRight() const { return m_tasksRight; }
+    const AttemptTally &tally() const { return m_tally; }
 
 private:
-    StudentRecord &m_record;
+    AttemptTally m_tally;
     UsbTaskRecord m_task;
-    Phase m_phase = Phase::Working;
-    bool m_checkedThisOpening = false;
-    bool m_closed = false;
-    int m_tasksGiven = 0;
-    int m_tasksRight = 0;
 };

@@ -10,23 +10,34 @@ UsbTaskRecord UsbTaskRecord::fromBytes(const QByteArray &bytes)
     if (record.size() < kSize)
         record.append(QByteArray(kSize - record.size(), '\0'));
     UsbTaskRecord task;
-    task.text = Cp1251::decodeZeroTerminated(record.constData() + kTextOffset, kTextSize);
-    task.pid = RecordField::byte(record, 501);
-    task.address = RecordField::byte(record, 502);
-    task.endpoint = RecordField::byte(record, 503);
-    task.dataPid = RecordField::byte(record, 504);
-    task.data = RecordField::byte(record, 505);
+    task.text =
+        Cp1251::decodeZeroTerminated(record.constData() + UsbRecordFormat::kTextOffset, UsbRecordFormat::kTextLength);
+    task.pid = RecordField::byte(record, UsbRecordFormat::kPidOffset);
+    task.address = RecordField::byte(record, UsbRecordFormat::kAddressOffset);
+    task.endpoint = RecordField::byte(record, UsbRecordFormat::kEndpointOffset);
+    task.dataPid = RecordField::byte(record, UsbRecordFormat::kDataPidOffset);
+    task.data = RecordField::byte(record, UsbRecordFormat::kDataOffset);
     return task;
 }
 
 UsbTaskRecord UsbTaskRecord::parse(const QByteArray &bytes, const QString &contentPath, int recordNumber)
 {
+    RecordField::requireSize(bytes, kSize, contentPath, recordNumber);
     const UsbTaskRecord task = fromBytes(bytes);
-    if (task.address > 0x7F)
+    if (task.address > UsbRecordFormat::kMaxAddress)
         throw ContentError::badRecord(contentPath, recordNumber,
-                                      QStringLiteral("адрес устройства %1 длиннее 7 бит").arg(int(task.address)));
-    if (task.endpoint > 0x0F)
+                                      QStringLiteral("адрес устройства %1 длиннее %2 бит")
+                                          .arg(int(task.address))
+                                          .arg(UsbRecordFormat::kAddressBits));
+    if (task.endpoint > UsbRecordFormat::kMaxEndpoint)
         throw ContentError::badRecord(contentPath, recordNumber,
-                                      QStringLiteral("номер конечной точки %1 длиннее 4 бит").arg(int(task.endpoint)));
+                                      QStringLiteral("номер конечной точки %1 длиннее %2 бит")
+                                          .arg(int(task.endpoint))
+                                          .arg(UsbRecordFormat::kEndpointBits));
     return task;
+}
+
+std::optional<UsbTaskRecord> UsbTaskRecord::readRandom(const QString &contentPath)
+{
+    return readRandomRecord<UsbTaskRecord>(contentPath);
 }

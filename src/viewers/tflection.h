@@ -21,8 +21,9 @@ class TFLection : public QWidget {
 public:
     static inline const QString kDefaultVideo = QStringLiteral("lession\\test.avi");
     static inline const QString kVideoList = QStringLiteral("lession\\test.txt");
-    static inline const QString kSlideList = QStringLiteral("lession\\pic.txt");
-    static inline const QString kGlossaryList = QStringLiteral("lession\\glos.txt");
+    static inline const QString kSlideList = QStringLiteral("lession\\") + QLatin1String(LecturePairFormat::kSlideFile);
+    static inline const QString kGlossaryList =
+        QStringLiteral("lession\\") + QLatin1String(LecturePairFormat::kGlossaryFile);
     static inline const QString kBackground = QStringLiteral("img/LectionImage.bmp");
     static constexpr int kBrowserTop = 302;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewers/lecturepairformat.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,7 +10,7 @@
 // The lecture's timed pairs: a time in the media device's position unit
 // (milliseconds) and the slide file or glossary line shown from then on.
 struct LecturePairs {
-    static constexpr int kMax = 30;
+    static constexpr int kMax = LecturePairFormat::kMaxPairs;
 
     QList<int> times;
     QStringList texts;

@@ -1,73 +1,63 @@
 #include "descriptorsource.h"
 
+#include "scsi/descriptorrecordformat.h"
 #include "sourcetext.h"
 #include "taskblocks.h"
 
+#include <QMap>
+#include <array>
+
 namespace DescriptorSource {
-
-int sizeCode(int size)
-{
-    switch (size) {
-    case 6:
-        return 0;
-    case 10:
-        return 1;
-    case 12:
-        return 2;
-    default:
-        return -1;
-    }
-}
-
-qint64 maxLba(int size)
-{
-    return size == 6 ? 0x1FFFFF : 0xFFFFFFFFLL;
-}
-
-qint64 maxLength(int size)
-{
-    switch (size) {
-    case 6:
-        return 0xFF;
-    case 10:
-        return 0xFFFF;
-    default:
-        return 0xFFFFFFFFLL;
-    }
-}
 
 namespace {
 
-void putBigEndian(QByteArray &bytes, int offset, int count, qint64 value)
+int sizeCode(int size)
 {
-    for (int i = 0; i < count; ++i)
-        bytes[offset + i] = char((value >> (8 * (count - 1 - i))) & 0xFF);
+    return DescriptorRecordFormat::sizeCode(size);
+}
+
+qint64 largest(int size, std::string_view field)
+{
+    return (qint64(1) << DescriptorRecordFormat::fieldBits(sizeCode(size), field)) - 1;
+}
+
+qint64 valueOf(const Descriptor &d, std::string_view field)
+{
+    if (field == "OpCode")
+        return d.opcode;
+    if (field == "LUN")
+        return d.lun;
+    if (field == "LBA")
+        return d.lba;
+    if (field == "Length")
+        return d.length;
+    return d.control;
 }
 
 } // namespace
 
+qint64 maxLba(int size)
+{
+    return largest(size, "LBA");
+}
+
+qint64 maxLength(int size)
+{
+    return largest(size, "Length");
+}
+
 QByteArray pack(const Descriptor &d)
 {
+    const int code = sizeCode(d.size);
     QByteArray bytes(d.size, '\0');
-    bytes[0] = char(d.opcode);
-    bytes[1] = char((d.lun & 0x07) << 5);
-    switch (d.size) {
-    case 6:
-        bytes[1] = char(bytes[1] | char((d.lba >> 16) & 0x1F));
-        putBigEndian(bytes, 2, 2, d.lba);
-        bytes[4] = char(d.length);
-        bytes[5] = char(d.control);
-        break;
-    case 10:
-        putBigEndian(bytes, 2, 4, d.lba);
-        putBigEndian(bytes, 7, 2, d.length);
-        bytes[9] = char(d.control);
-        break;
-    default:
-        putBigEndian(bytes, 2, 4, d.lba);
-        putBigEndian(bytes, 6, 4, d.length);
-        bytes[11] = char(d.control);
-        break;
+    std::array<int, DescriptorRecordFormat::kMaxBytes> filled{}; // bits taken in each byte, from bit 7 down
+    QMap<std::string_view, int> placed;                          // bits of each field placed so far
+    for (const DescriptorRecordFormat::Field &row : DescriptorRecordFormat::fields(code)) {
+        const int below = DescriptorRecordFormat::fieldBits(code, row.name) - placed[row.name] - row.bits;
+        const qint64 part = (valueOf(d, row.name) >> below) & ((qint64(1) << row.bits) - 1);
+        filled[row.byte] += row.bits;
+        bytes[row.byte] = char(quint8(bytes[row.byte]) | (part << (8 - filled[row.byte])));
+        placed[row.name] += row.bits;
     }
     return bytes;
 }
@@ -116,7 +106,7 @@ std::optional<Descriptor> parseDescriptor(const TaskBlock &task, const QString &
     if (fields.contains(QStringLiteral("size"))) {
         const TaskBlocks::Field &field = fields[QStringLiteral("size")];
         const std::optional<qint64> size = SourceText::number(field.value);
-        if (size && *size <= MaxBytes && sizeCode(int(*size)) >= 0)
+        if (size && *size <= DescriptorRecordFormat::kMaxBytes && sizeCode(int(*size)) >= 0)
             d.size = int(*size);
         else
             report.error(fileName, field.line,
@@ -138,25 +128,17 @@ std::optional<Descriptor> parseDescriptor(const TaskBlock &task, const QString &
 
 Built<QByteArray> build(const QByteArray &source, const QString &fileName)
 {
-    Built<QByteArray> result;
-    const Built<QList<TaskBlock>> tasks = TaskBlocks::parse(source, fileName);
-    SourceReport &report = result.report;
-    report = tasks.report;
-    for (const TaskBlock &task : tasks.value) {
-        QByteArray record(RecordSize, '\0');
-        if (const std::optional<QByteArray> text = TaskBlocks::encodeText(task, TextField - 1, fileName, report))
-            TaskBlocks::putText(record, TextOffset, *text);
+    using Format = DescriptorRecordFormat;
+    const auto writeAnswer = [&fileName](const TaskBlock &task, QByteArray &record, SourceReport &report) {
         if (const std::optional<Descriptor> descriptor = parseDescriptor(task, fileName, report)) {
-            SourceText::putInt32(record, SizeOffset, sizeCode(descriptor->size));
+            SourceText::putInt32(record, Format::kSizeCodeOffset, sizeCode(descriptor->size));
             const QByteArray bytes = pack(*descriptor);
             for (qsizetype i = 0; i < bytes.size(); ++i)
-                record[BytesOffset + i] = bytes[i];
+                record[Format::kBytesOffset + i] = bytes[i];
         }
-        result.value.append(record);
-    }
-    if (!report.ok())
-        result.value.clear();
-    return result;
+    };
+    return TaskBlocks::buildRecords(source, fileName, Format::kSize, Format::kTextOffset, Format::kTextLength,
+                                    writeAnswer);
 }
 
 } // namespace DescriptorSource

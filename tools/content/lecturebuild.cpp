@@ -3,6 +3,7 @@
 #include "lecturescript.h"
 #include "lecturesound.h"
 #include "platform/cp1251.h"
+#include "viewers/lecturepairformat.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -50,7 +51,8 @@ bool upToDate(const Place &place, const QString &outputPath, const QByteArray &e
     QFile list(outputPath);
     if (!list.open(QIODevice::ReadOnly) || list.readAll() != expected)
         return false;
-    QStringList needed = {place.video(), QStringLiteral("pic.txt"), QStringLiteral("glos.txt")};
+    QStringList needed = {place.video(), QString::fromLatin1(LecturePairFormat::kSlideFile),
+                          QString::fromLatin1(LecturePairFormat::kGlossaryFile)};
     for (int i = 0; i < sections; ++i)
         needed.append(slideName(i));
     for (const QString &name : std::as_const(needed)) {
@@ -264,8 +266,10 @@ Built<QByteArray> build(const QString &sourcePath, const QString &outputPath, co
         slidePaths.append(place.contentPath(slideName(i)));
         glossary.append(script.sections[i].glossary);
     }
-    if (!writeFile(place.file(QStringLiteral("pic.txt")), pairFile(times, slidePaths), &error) ||
-        !writeFile(place.file(QStringLiteral("glos.txt")), pairFile(times, glossary), &error)) {
+    if (!writeFile(place.file(QString::fromLatin1(LecturePairFormat::kSlideFile)), pairFile(times, slidePaths),
+                   &error) ||
+        !writeFile(place.file(QString::fromLatin1(LecturePairFormat::kGlossaryFile)), pairFile(times, glossary),
+                   &error)) {
         report.error(sourcePath, 0, QStringLiteral("cannot write the pair files: %1").arg(error));
         return result;
     }

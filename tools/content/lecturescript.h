@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sourceerror.h"
+#include "viewers/lecturepairformat.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -25,7 +26,7 @@ namespace LectureScript {
 constexpr int kSlideSize = 240;
 constexpr int kFrameWidth = 320;
 constexpr int kFrameHeight = 240;
-constexpr int kMaxSections = 30; // the lecture's pair files hold at most 30 pairs
+constexpr int kMaxSections = LecturePairFormat::kMaxPairs; // a pair per section
 
 struct Say {
     QString written;

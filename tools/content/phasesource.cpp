@@ -1,5 +1,6 @@
 #include "phasesource.h"
 
+#include "scsi/phaserecordformat.h"
 #include "sourcetext.h"
 #include "taskblocks.h"
 
@@ -7,25 +8,30 @@
 
 namespace PhaseSource {
 
+namespace {
+
+template <typename Table, typename Name> QStringList names(const Table &table, Name name)
+{
+    QStringList list;
+    for (const auto &entry : table) {
+        const std::string_view text = entry.*name;
+        list.append(QString::fromLatin1(text.data(), qsizetype(text.size())));
+    }
+    return list;
+}
+
+} // namespace
+
 const QStringList &phaseNames()
 {
-    static const QStringList names = {
-        QStringLiteral("BUS FREE"),    QStringLiteral("ARBITRATION"), QStringLiteral("SELECTION"),
-        QStringLiteral("RESELECTION"), QStringLiteral("COMMAND"),     QStringLiteral("DATA IN"),
-        QStringLiteral("DATA OUT"),    QStringLiteral("STATUS"),      QStringLiteral("MESSAGE IN"),
-        QStringLiteral("MESSAGE OUT"),
-    };
-    return names;
+    static const QStringList list = names(PhaseRecordFormat::kPhases, &PhaseRecordFormat::Phase::name);
+    return list;
 }
 
 const QStringList &signalNames()
 {
-    static const QStringList names = {
-        QStringLiteral("BSY"), QStringLiteral("SEL"), QStringLiteral("REQ"),
-        QStringLiteral("C/D"), QStringLiteral("I/O"), QStringLiteral("MSG"),
-        QStringLiteral("ACK"), QStringLiteral("ATN"), QStringLiteral("DB"),
-    };
-    return names;
+    static const QStringList list = names(PhaseRecordFormat::kSignals, &PhaseRecordFormat::Signal::name);
+    return list;
 }
 
 namespace {
@@ -72,7 +78,7 @@ std::optional<Step> parseStep(const TaskBlock &task, const SourceLine &line, con
             ok = false;
             continue;
         }
-        const quint16 value = quint16(1u << bit);
+        const quint16 value = PhaseRecordFormat::kSignals[size_t(bit)].bit;
         if (step.mask & value) {
             report.error(fileName, line.line,
                          task.prefix() + QStringLiteral("signal \"%1\" given twice").arg(words[i]));
@@ -89,35 +95,28 @@ std::optional<Step> parseStep(const TaskBlock &task, const SourceLine &line, con
 
 Built<QByteArray> build(const QByteArray &source, const QString &fileName)
 {
-    Built<QByteArray> result;
-    const Built<QList<TaskBlock>> tasks = TaskBlocks::parse(source, fileName);
-    SourceReport &report = result.report;
-    report = tasks.report;
-    for (const TaskBlock &task : tasks.value) {
-        QByteArray record(RecordSize, '\0');
-        if (const std::optional<QByteArray> text = TaskBlocks::encodeText(task, TextField - 1, fileName, report))
-            TaskBlocks::putText(record, TextOffset, *text);
+    using Format = PhaseRecordFormat;
+    const auto writeAnswer = [&fileName](const TaskBlock &task, QByteArray &record, SourceReport &report) {
         const qsizetype count = task.answerLines.size();
         if (count == 0) {
             report.error(fileName, task.line, task.prefix() + QStringLiteral("no phases after \"---\""));
-        } else if (count > MaxPhases) {
-            report.error(fileName, task.answerLines[MaxPhases].line,
-                         task.prefix() + QStringLiteral("%1 phases, at most %2 allowed").arg(count).arg(MaxPhases));
+        } else if (count > Format::kMaxPhases) {
+            report.error(fileName, task.answerLines[Format::kMaxPhases].line,
+                         task.prefix() +
+                             QStringLiteral("%1 phases, at most %2 allowed").arg(count).arg(Format::kMaxPhases));
         }
-        SourceText::putInt32(record, CountOffset, qint32(count));
+        SourceText::putInt32(record, Format::kCountOffset, qint32(count));
         for (qsizetype i = 0; i < count; ++i) {
             const std::optional<Step> step = parseStep(task, task.answerLines[i], fileName, report);
-            if (!step || i >= MaxPhases)
+            if (!step || i >= Format::kMaxPhases)
                 continue;
-            const int offset = EntriesOffset + int(i) * EntrySize;
+            const int offset = Format::entryOffset(int(i));
             SourceText::putInt32(record, offset, step->phase);
-            SourceText::putUInt16(record, offset + 4, step->mask);
+            SourceText::putUInt16(record, offset + Format::kMaskOffset, step->mask);
         }
-        result.value.append(record);
-    }
-    if (!report.ok())
-        result.value.clear();
-    return result;
+    };
+    return TaskBlocks::buildRecords(source, fileName, Format::kSize, Format::kTextOffset, Format::kTextLength,
+                                    writeAnswer);
 }
 
 } // namespace PhaseSource

@@ -138,4 +138,23 @@ QMap<QString, Field> fields(const TaskBlock &task, const QStringList &knownKeys,
     return result;
 }
 
+Built<QByteArray> buildRecords(const QByteArray &source, const QString &fileName, int recordSize, int textOffset,
+                               int textLength, const AnswerWriter &writeAnswer)
+{
+    Built<QByteArray> result;
+    const Built<QList<TaskBlock>> tasks = parse(source, fileName);
+    SourceReport &report = result.report;
+    report = tasks.report;
+    for (const TaskBlock &task : tasks.value) {
+        QByteArray record(recordSize, '\0');
+        if (const std::optional<QByteArray> text = encodeText(task, textLength - 1, fileName, report))
+            putText(record, textOffset, *text);
+        writeAnswer(task, record, report);
+        result.value.append(record);
+    }
+    if (!report.ok())
+        result.value.clear();
+    return result;
+}
+
 } // namespace TaskBlocks

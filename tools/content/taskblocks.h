@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The common frame of the task sources (.phases, .cdb, .usbtasks):
@@ -53,5 +54,13 @@ struct Field {
 };
 QMap<QString, Field> fields(const TaskBlock &task, const QStringList &knownKeys, const QString &fileName,
                             SourceReport &report);
+
+// The record file of a task source: per task one zero-filled record of
+// recordSize bytes with the task text in its zero-terminated field of
+// textLength bytes at textOffset, and the answer written by writeAnswer. No
+// records at all when anything was reported.
+using AnswerWriter = std::function<void(const TaskBlock &task, QByteArray &record, SourceReport &report)>;
+Built<QByteArray> buildRecords(const QByteArray &source, const QString &fileName, int recordSize, int textOffset,
+                               int textLength, const AnswerWriter &writeAnswer);
 
 } // namespace TaskBlocks

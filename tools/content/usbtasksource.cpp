@@ -2,6 +2,9 @@
 
 #include "sourcetext.h"
 #include "taskblocks.h"
+#include "usb/usbrecordformat.h"
+
+#include <span>
 
 namespace UsbTaskSource {
 
@@ -19,7 +22,7 @@ struct Pid {
 constexpr Pid kTokens[] = {{"OUT", 0x1}, {"IN", 0x9}, {"SETUP", 0xD}};
 constexpr Pid kDataPids[] = {{"DATA0", 0x3}, {"DATA1", 0xB}};
 
-template <size_t N> std::optional<quint8> pidOf(const Pid (&pids)[N], const QString &name)
+std::optional<quint8> pidOf(std::span<const Pid> pids, const QString &name)
 {
     for (const Pid &pid : pids) {
         if (name == QLatin1String(pid.name))
@@ -32,44 +35,32 @@ template <size_t N> std::optional<quint8> pidOf(const Pid (&pids)[N], const QStr
 
 Built<QByteArray> build(const QByteArray &source, const QString &fileName)
 {
+    using Format = UsbRecordFormat;
     static const QStringList keys = {QStringLiteral("token"), QStringLiteral("address"), QStringLiteral("endpoint"),
                                      QStringLiteral("data"), QStringLiteral("byte")};
-    Built<QByteArray> result;
-    const Built<QList<TaskBlock>> tasks = TaskBlocks::parse(source, fileName);
-    SourceReport &report = result.report;
-    report = tasks.report;
-    for (const TaskBlock &task : tasks.value) {
-        QByteArray record(RecordSize, '\0');
-        if (const std::optional<QByteArray> text = TaskBlocks::encodeText(task, TextField - 1, fileName, report))
-            TaskBlocks::putText(record, TextOffset, *text);
+    const auto writeAnswer = [&fileName](const TaskBlock &task, QByteArray &record, SourceReport &report) {
         const QMap<QString, TaskBlocks::Field> fields = TaskBlocks::fields(task, keys, fileName, report);
         if (task.answerLines.isEmpty()) {
             report.error(fileName, task.line, task.prefix() + QStringLiteral("no fields after \"---\""));
-            result.value.append(record);
-            continue;
+            return;
         }
         for (const QString &key : keys) {
             if (!fields.contains(key))
                 report.error(fileName, task.line, task.prefix() + QStringLiteral("missing \"%1\"").arg(key));
         }
-        if (fields.contains(QStringLiteral("token"))) {
-            const TaskBlocks::Field &field = fields[QStringLiteral("token")];
-            if (const std::optional<quint8> pid = pidOf(kTokens, field.value))
-                record[TokenOffset] = char(*pid);
+        auto pid = [&](const QString &key, std::span<const Pid> pids, int offset, const QString &choices) {
+            if (!fields.contains(key))
+                return;
+            const TaskBlocks::Field &field = fields[key];
+            if (const std::optional<quint8> byte = pidOf(pids, field.value))
+                record[offset] = char(*byte);
             else
                 report.error(fileName, field.line,
                              task.prefix() +
-                                 QStringLiteral("token must be OUT, IN or SETUP, not \"%1\"").arg(field.value));
-        }
-        if (fields.contains(QStringLiteral("data"))) {
-            const TaskBlocks::Field &field = fields[QStringLiteral("data")];
-            if (const std::optional<quint8> pid = pidOf(kDataPids, field.value))
-                record[DataPidOffset] = char(*pid);
-            else
-                report.error(fileName, field.line,
-                             task.prefix() +
-                                 QStringLiteral("data must be DATA0 or DATA1, not \"%1\"").arg(field.value));
-        }
+                                 QStringLiteral("%1 must be %2, not \"%3\"").arg(key, choices, field.value));
+        };
+        pid(QStringLiteral("token"), kTokens, Format::kPidOffset, QStringLiteral("OUT, IN or SETUP"));
+        pid(QStringLiteral("data"), kDataPids, Format::kDataPidOffset, QStringLiteral("DATA0 or DATA1"));
         auto number = [&](const QString &key, int offset, qint64 max) {
             if (!fields.contains(key))
                 return;
@@ -88,14 +79,12 @@ Built<QByteArray> build(const QByteArray &source, const QString &fileName)
                 record[offset] = char(*value);
             }
         };
-        number(QStringLiteral("address"), AddressOffset, 127);
-        number(QStringLiteral("endpoint"), EndpointOffset, 15);
-        number(QStringLiteral("byte"), DataByteOffset, 255);
-        result.value.append(record);
-    }
-    if (!report.ok())
-        result.value.clear();
-    return result;
+        number(QStringLiteral("address"), Format::kAddressOffset, Format::kMaxAddress);
+        number(QStringLiteral("endpoint"), Format::kEndpointOffset, Format::kMaxEndpoint);
+        number(QStringLiteral("byte"), Format::kDataOffset, 255);
+    };
+    return TaskBlocks::buildRecords(source, fileName, Format::kSize, Format::kTextOffset, Format::kTextLength,
+                                    writeAnswer);
 }
 
 } // namespace UsbTaskSource

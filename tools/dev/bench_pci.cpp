@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
         QDir::setCurrent(fixture.path());
         std::printf("(no lesson in the package folder: a fixture lesson of the same size is used)\n");
     }
-    Random::setFixedSeed(1);
+    Random::seed(1);
 
     TLesson lesson;
     LessonGrid *grid = lesson.grid();
