@@ -18,6 +18,42 @@ struct Token {
     bool quoted = false;
 };
 
+// Reads a quoted text that starts at line[i] (the opening quote); leaves i after the closing one.
+bool readQuoted(const QString &line, qsizetype &i, Token &token, QString *error)
+{
+    const qsizetype n = line.size();
+    token.quoted = true;
+    ++i;
+    while (i < n) {
+        const QChar ch = line[i];
+        if (ch == QLatin1Char('"')) {
+            ++i;
+            if (i < n && !line[i].isSpace()) {
+                *error = QStringLiteral("a blank is needed after the closing double quote");
+                return false;
+            }
+            return true;
+        }
+        if (ch == QLatin1Char('\\') && i + 1 < n) {
+            const QChar next = line[i + 1];
+            if (next == QLatin1Char('n'))
+                token.text.append(QLatin1Char('\n'));
+            else if (next == QLatin1Char('"') || next == QLatin1Char('\\'))
+                token.text.append(next);
+            else {
+                *error = QStringLiteral("unknown escape \"\\%1\" in a text (use \\\" \\\\ or \\n)").arg(next);
+                return false;
+            }
+            i += 2;
+            continue;
+        }
+        token.text.append(ch);
+        ++i;
+    }
+    *error = QStringLiteral("a text without its closing double quote");
+    return false;
+}
+
 // Splits a line into tokens. A '#' that starts the line or stands before a blank
 // (or the line end) starts a comment; "#rrggbb" is a colour. Quoted texts may
 // hold \" \\ and \n.
@@ -35,40 +71,8 @@ std::optional<QList<Token>> tokenize(const QString &line, QString *error)
             break;
         Token token;
         if (line[i] == QLatin1Char('"')) {
-            token.quoted = true;
-            ++i;
-            bool closed = false;
-            while (i < n) {
-                const QChar ch = line[i];
-                if (ch == QLatin1Char('"')) {
-                    closed = true;
-                    ++i;
-                    break;
-                }
-                if (ch == QLatin1Char('\\') && i + 1 < n) {
-                    const QChar next = line[i + 1];
-                    if (next == QLatin1Char('n'))
-                        token.text.append(QLatin1Char('\n'));
-                    else if (next == QLatin1Char('"') || next == QLatin1Char('\\'))
-                        token.text.append(next);
-                    else {
-                        *error = QStringLiteral("unknown escape \"\\%1\" in a text (use \\\" \\\\ or \\n)").arg(next);
-                        return std::nullopt;
-                    }
-                    i += 2;
-                    continue;
-                }
-                token.text.append(ch);
-                ++i;
-            }
-            if (!closed) {
-                *error = QStringLiteral("a text without its closing double quote");
+            if (!readQuoted(line, i, token, error))
                 return std::nullopt;
-            }
-            if (i < n && !line[i].isSpace()) {
-                *error = QStringLiteral("a blank is needed after the closing double quote");
-                return std::nullopt;
-            }
         } else {
             while (i < n && !line[i].isSpace()) {
                 if (line[i] == QLatin1Char('"')) {
