@@ -77,8 +77,9 @@ private:
 void ChmFileTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    if (HelpProject::compiler().isEmpty())
-        return;
+    QVERIFY2(!HelpProject::compiler().isEmpty(),
+             "chmcmd is not installed: the tests build their help documents with it (tools/bootstrap.sh installs "
+             "fp-utils)");
     m_sample = HelpProject::buildSample(m_dir.path() + QStringLiteral("/sample"));
     QVERIFY2(!m_sample.isEmpty(), "chmcmd did not build the sample document");
     m_sampleBytes = readAll(m_sample);
@@ -145,8 +146,6 @@ void ChmFileTest::refusesDamagedFields_data()
 
 void ChmFileTest::refusesDamagedFields()
 {
-    if (m_sample.isEmpty())
-        QSKIP("chmcmd is not installed");
     QFETCH(QString, field);
     QByteArray bytes = m_sampleBytes;
     const qsizetype lzxc = bytes.indexOf("LZXC");
@@ -183,8 +182,6 @@ void ChmFileTest::refusesDamagedFields()
 
 void ChmFileTest::survivesRandomDamage()
 {
-    if (m_sample.isEmpty())
-        QSKIP("chmcmd is not installed");
     QRandomGenerator random(2024);
     const QString path = m_dir.path() + QStringLiteral("/random-damage.chm");
     int opened = 0;
@@ -213,8 +210,6 @@ void ChmFileTest::survivesRandomDamage()
 
 void ChmFileTest::readsRealDocument()
 {
-    if (m_sample.isEmpty())
-        QSKIP("chmcmd is not installed");
     ChmFile chm;
     QCOMPARE(chm.open(m_sample), QString());
     QVERIFY(chm.isOpen());
@@ -246,8 +241,6 @@ void ChmFileTest::readsEntries_data()
 
 void ChmFileTest::readsEntries()
 {
-    if (m_sample.isEmpty())
-        QSKIP("chmcmd is not installed");
     QFETCH(QString, path);
     QFETCH(bool, found);
     QFETCH(QString, text);
@@ -262,8 +255,6 @@ void ChmFileTest::readsEntries()
 
 void ChmFileTest::readsContentsAndIndex()
 {
-    if (m_sample.isEmpty())
-        QSKIP("chmcmd is not installed");
     ChmFile chm;
     QCOMPARE(chm.open(m_sample), QString());
     QCOMPARE(dump(chm.contents()), QStringLiteral("Введение -> index.html\n"
@@ -285,8 +276,6 @@ void ChmFileTest::readsContentsAndIndex()
 
 void ChmFileTest::listsDirectoryOfSeveralChunks()
 {
-    if (HelpProject::compiler().isEmpty())
-        QSKIP("chmcmd is not installed");
     // Enough long names to need several directory chunks; chmcmd then records
     // the wrong first chunk, so the listing must not rely on it.
     HelpProject::Project project;
@@ -333,8 +322,6 @@ void ChmFileTest::choosesHomePageAndTitle_data()
 
 void ChmFileTest::choosesHomePageAndTitle()
 {
-    if (HelpProject::compiler().isEmpty())
-        QSKIP("chmcmd is not installed");
     QFETCH(bool, defaultTopic);
     QFETCH(bool, contents);
     QFETCH(bool, title);

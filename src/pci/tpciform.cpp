@@ -62,6 +62,27 @@ TPciform::TPciform(QWidget *parent)
     setWindowTitle(QStringLiteral("\"Шина PCI\" Обучающая программа"));
     WindowFrame::setTitleBar(this, WindowFrame::Boxes::CloseAndMinimise);
 
+    buildMenus();
+    buildSpeedBar();
+    buildTablePanel();
+    buildStatusLine();
+    buildLayout();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(10000);
+    Guard::connect(Timer1, &QTimer::timeout, this, &TPciform::Timer1Timer);
+    Timer1->start();
+    Timer1Timer();
+
+    Guard::connect(StringGrid1, &QTableWidget::itemSelectionChanged, this, &TPciform::StringGrid1Click);
+    WindowFrame::setFixedClientSize(this, kClientWidth, kClientHeight);
+    Label1->setGeometry(kClientWidth - 64, 0, 60, 22);
+    WindowFrame::centreOnScreen(this);
+}
+
+void TPciform::buildMenus()
+{
     m_studyMenu = new QMenu(QStringLiteral("&Изучение"), this);
     m_studyMenu->setObjectName(QStringLiteral("StudyMenu"));
     item(m_studyMenu, QStringLiteral("IntroItem"), QStringLiteral("&Введение"),
@@ -103,7 +124,10 @@ TPciform::TPciform(QWidget *parent)
     m_helpMenu->addSeparator();
     item(m_helpMenu, QStringLiteral("HelpAboutItem"), QStringLiteral("&О программе..."),
          QStringLiteral("Показать информацию о программе"), QKeySequence(), &TPciform::HelpAboutItemClick);
+}
 
+void TPciform::buildSpeedBar()
+{
     SpeedBar = new QWidget(this);
     SpeedBar->setObjectName(QStringLiteral("SpeedBar"));
     SpeedBar->setStatusTip(QStringLiteral("Панель инструментов"));
@@ -125,7 +149,11 @@ TPciform::TPciform(QWidget *parent)
     speedLayout->addWidget(speedButton(QStringLiteral("SpeedButton6"), QStringLiteral("Контрольные вопросы|"),
                                        QStyle::SP_MessageBoxQuestion, &TPciform::ControlItemClick));
     speedLayout->addStretch();
+}
 
+// The table of signals or commands with the description of the chosen row.
+void TPciform::buildTablePanel()
+{
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setStatusTip(QStringLiteral("Панель выбора"));
@@ -165,7 +193,10 @@ TPciform::TPciform(QWidget *parent)
     detailTitle->addWidget(CheckBox1);
     panelLayout->addLayout(detailTitle);
     panelLayout->addWidget(Memo1);
+}
 
+void TPciform::buildStatusLine()
+{
     StatusLine = new QLabel(this);
     StatusLine->setObjectName(QStringLiteral("StatusLine"));
     StatusLine->setStatusTip(QStringLiteral("Панель состояния"));
@@ -176,7 +207,10 @@ TPciform::TPciform(QWidget *parent)
     Label1 = new QLabel(StatusLine);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
 
+void TPciform::buildLayout()
+{
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
@@ -192,18 +226,6 @@ TPciform::TPciform(QWidget *parent)
     m_background->setAlignment(Qt::AlignCenter);
     m_layout->addWidget(m_background, 1);
     m_layout->addWidget(StatusLine);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(10000);
-    Guard::connect(Timer1, &QTimer::timeout, this, &TPciform::Timer1Timer);
-    Timer1->start();
-    Timer1Timer();
-
-    Guard::connect(StringGrid1, &QTableWidget::itemSelectionChanged, this, &TPciform::StringGrid1Click);
-    WindowFrame::setFixedClientSize(this, kClientWidth, kClientHeight);
-    Label1->setGeometry(kClientWidth - 64, 0, 60, 22);
-    WindowFrame::centreOnScreen(this);
 }
 
 QAction *TPciform::item(QMenu *menu, const QString &name, const QString &caption, const QString &hint,

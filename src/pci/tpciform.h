@@ -57,6 +57,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildMenus();
+    void buildSpeedBar();
+    void buildTablePanel();
+    void buildStatusLine();
+    void buildLayout();
     QAction *item(QMenu *menu, const QString &name, const QString &caption, const QString &hint,
                   const QKeySequence &shortcut, void (TPciform::*handler)());
     QPushButton *speedButton(const QString &name, const QString &hint, int icon, void (TPciform::*handler)());

@@ -127,36 +127,40 @@ std::optional<std::vector<qint64>> indexChildren(const Bytes &dir, qint64 base, 
     return children;
 }
 
-// The container library lists files by following the listing blocks' next
-// links from the header's first listing block, and finds a file by walking
-// down the index blocks from the index root. Both walks must end: a block
-// that names itself or an earlier block as its next one, or an index whose
-// children lead back up, would make the library loop for ever.
-std::optional<QString> checkChains(const Bytes &dir, qint64 headerLength, quint64 chunkSize, quint64 chunkCount)
-{
-    const auto blockAt = [&](qint64 block) { return headerLength + block * qint64(chunkSize); };
-    const auto inRange = [&](qint64 block) { return block >= 0 && quint64(block) < chunkCount; };
-    const qint64 head = qint32(dir.u32(0x20));
+// The directory's blocks, numbered from 0 after the directory header.
+struct Blocks {
+    const Bytes &dir;
+    qint64 headerLength;
+    quint64 chunkSize;
+    quint64 chunkCount;
 
-    std::vector<bool> listed(chunkCount, false);
+    qint64 at(qint64 block) const { return headerLength + block * qint64(chunkSize); }
+    bool inRange(qint64 block) const { return block >= 0 && quint64(block) < chunkCount; }
+};
+
+// The chain of listing blocks from the header's first one.
+std::optional<QString> checkListingChain(const Blocks &blocks, qint64 head)
+{
+    const Bytes &dir = blocks.dir;
+    std::vector<bool> listed(blocks.chunkCount, false);
     for (qint64 block = head; block != -1;) {
-        if (!inRange(block))
+        if (!blocks.inRange(block))
             return QStringLiteral("неверный номер следующего блока каталога (%1)").arg(block);
         if (listed[size_t(block)])
             return QStringLiteral("блоки каталога ссылаются друг на друга по кругу (блок %1)").arg(block);
         listed[size_t(block)] = true;
-        const qint64 base = blockAt(block);
+        const qint64 base = blocks.at(block);
         if (!dir.tagAt(base, "PMGL"))
             break; // the library stops at a block that is not a listing
         block = qint32(dir.u32(base + 0x10));
     }
+    return std::nullopt;
+}
 
-    qint64 root = qint32(dir.u32(0x1C));
-    if (root < 0)
-        root = head; // no index blocks: the first listing block is the root
-    if (!inRange(root))
-        return QStringLiteral("неверный номер корня индекса каталога (%1)").arg(root);
-    // Depth-first over every branch, as a name may lead down any of them.
+// Depth-first over every branch of the index from its root, as a name may lead down any of them.
+std::optional<QString> checkIndexTree(const Blocks &blocks, qint64 root)
+{
+    const quint64 chunkCount = blocks.chunkCount;
     enum : quint8 { Unseen, OnPath, Done };
     std::vector<quint8> state(chunkCount, Unseen);
     struct Step {
@@ -166,7 +170,7 @@ std::optional<QString> checkChains(const Bytes &dir, qint64 headerLength, quint6
     };
     std::vector<Step> path;
     const auto enter = [&](qint64 block) -> std::optional<QString> {
-        if (!inRange(block))
+        if (!blocks.inRange(block))
             return QStringLiteral("индекс каталога ссылается на блок %1, которого нет").arg(block);
         if (state[size_t(block)] == OnPath)
             return QStringLiteral("индекс каталога ссылается по кругу (блок %1)").arg(block);
@@ -176,8 +180,8 @@ std::optional<QString> checkChains(const Bytes &dir, qint64 headerLength, quint6
             return QStringLiteral("индекс каталога глубже числа блоков");
         state[size_t(block)] = OnPath;
         Step step{block, {}, 0};
-        if (dir.tagAt(blockAt(block), "PMGI")) {
-            auto children = indexChildren(dir, blockAt(block), chunkSize);
+        if (blocks.dir.tagAt(blocks.at(block), "PMGI")) {
+            auto children = indexChildren(blocks.dir, blocks.at(block), blocks.chunkSize);
             if (!children)
                 return QStringLiteral("неверная запись индекса каталога (блок %1)").arg(block);
             step.children = std::move(*children);
@@ -199,6 +203,25 @@ std::optional<QString> checkChains(const Bytes &dir, qint64 headerLength, quint6
         }
     }
     return std::nullopt;
+}
+
+// The container library lists files by following the listing blocks' next
+// links from the header's first listing block, and finds a file by walking
+// down the index blocks from the index root. Both walks must end: a block
+// that names itself or an earlier block as its next one, or an index whose
+// children lead back up, would make the library loop for ever.
+std::optional<QString> checkChains(const Bytes &dir, qint64 headerLength, quint64 chunkSize, quint64 chunkCount)
+{
+    const Blocks blocks{dir, headerLength, chunkSize, chunkCount};
+    const qint64 head = qint32(dir.u32(0x20));
+    if (const auto fault = checkListingChain(blocks, head))
+        return fault;
+    qint64 root = qint32(dir.u32(0x1C));
+    if (root < 0)
+        root = head; // no index blocks: the first listing block is the root
+    if (!blocks.inRange(root))
+        return QStringLiteral("неверный номер корня индекса каталога (%1)").arg(root);
+    return checkIndexTree(blocks, root);
 }
 
 // Walks the chain of listing chunks; records the entries the container library relies on.
@@ -262,23 +285,9 @@ std::optional<QString> readDirectory(const Bytes &dir, Directory &out)
     return checkChains(dir, headerLength, chunkSize, chunkCount);
 }
 
-std::optional<QString> checkCompressedSection(QIODevice &file, qint64 contentOffset, const Directory &dir)
+// The parameters of the LZX compression (the ControlData object).
+std::optional<QString> checkCompression(QIODevice &file, qint64 contentOffset, const Entry &control)
 {
-    if (!dir.content && !dir.controlData && !dir.resetTable) {
-        if (dir.largestCompressedEnd > 0)
-            return QStringLiteral("нет сжатого раздела, на который ссылается каталог");
-        return std::nullopt;
-    }
-    if (!dir.content || !dir.controlData || !dir.resetTable)
-        return QStringLiteral("сжатый раздел описан не полностью");
-    for (const Entry &entry : {*dir.content, *dir.controlData, *dir.resetTable}) {
-        if (entry.section != 0)
-            return QStringLiteral("служебные данные сжатого раздела не на месте");
-        if (quint64(contentOffset) + entry.offset + entry.length > quint64(file.size()))
-            return QStringLiteral("файл обрезан: данные выходят за его конец");
-    }
-
-    const Entry control = *dir.controlData;
     if (control.length < 0x18 || control.length > 0x1000)
         return QStringLiteral("неверные параметры сжатия");
     const Bytes lzxc(readAt(file, contentOffset + qint64(control.offset), qint64(control.length)));
@@ -303,7 +312,12 @@ std::optional<QString> checkCompressedSection(QIODevice &file, qint64 contentOff
     const quint32 blocksPerReset = resetInterval / (windowSize / 2) * windowsPerReset;
     if (blocksPerReset == 0)
         return QStringLiteral("неверное число окон между сбросами сжатия");
+    return std::nullopt;
+}
 
+// The reset table: where each compressed block begins.
+std::optional<QString> checkResetTable(QIODevice &file, qint64 contentOffset, const Directory &dir)
+{
     const Entry reset = *dir.resetTable;
     if (reset.length < 0x28 || reset.length > quint64(kMaxDirectory))
         return QStringLiteral("неверная таблица сжатых блоков");
@@ -334,6 +348,27 @@ std::optional<QString> checkCompressedSection(QIODevice &file, qint64 contentOff
         previous = start;
     }
     return std::nullopt;
+}
+
+std::optional<QString> checkCompressedSection(QIODevice &file, qint64 contentOffset, const Directory &dir)
+{
+    if (!dir.content && !dir.controlData && !dir.resetTable) {
+        if (dir.largestCompressedEnd > 0)
+            return QStringLiteral("нет сжатого раздела, на который ссылается каталог");
+        return std::nullopt;
+    }
+    if (!dir.content || !dir.controlData || !dir.resetTable)
+        return QStringLiteral("сжатый раздел описан не полностью");
+    for (const Entry &entry : {*dir.content, *dir.controlData, *dir.resetTable}) {
+        if (entry.section != 0)
+            return QStringLiteral("служебные данные сжатого раздела не на месте");
+        if (quint64(contentOffset) + entry.offset + entry.length > quint64(file.size()))
+            return QStringLiteral("файл обрезан: данные выходят за его конец");
+    }
+
+    if (const auto fault = checkCompression(file, contentOffset, *dir.controlData))
+        return fault;
+    return checkResetTable(file, contentOffset, dir);
 }
 
 } // namespace

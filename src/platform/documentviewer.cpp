@@ -75,7 +75,40 @@ void DocumentViewer::buildWindow()
 {
     resize(900, 650);
     setMinimumSize(480, 320);
+    buildToolBar();
 
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("Splitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_tabs = new QTabWidget(m_splitter);
+    m_tabs->setObjectName(QStringLiteral("NavigationTabs"));
+    m_tabs->setDocumentMode(true);
+    m_tabs->addTab(buildContentsTree(), Icons::standard(QStyle::SP_FileDialogDetailedView),
+                   QStringLiteral("Содержание"));
+    m_tabs->addTab(buildIndexPage(), Icons::standard(QStyle::SP_FileDialogListView), QStringLiteral("Указатель"));
+    QWidget *pagePanel = buildPagePanel();
+
+    m_splitter->addWidget(m_tabs);
+    m_splitter->addWidget(pagePanel);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({280, 620});
+    setCentralWidget(m_splitter);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+
+    addFindKey(QKeySequence::FindNext, &FindBar::findNext);
+    addFindKey(QKeySequence::FindPrevious, &FindBar::findPrevious);
+    connectControls();
+    // Escape and Ctrl+W close the viewer as its close box does; Escape in the find bar closes the bar first.
+    auto *closeViewer = new QAction(this);
+    closeViewer->setObjectName(QStringLiteral("CloseAction"));
+    closeViewer->setShortcuts(QKeySequence::keyBindings(QKeySequence::Close));
+    addAction(closeViewer);
+    connect(closeViewer, &QAction::triggered, this, &QWidget::close);
+}
+
+void DocumentViewer::buildToolBar()
+{
     auto *toolBar = new QToolBar(QStringLiteral("Навигация"), this);
     toolBar->setObjectName(QStringLiteral("ToolBar"));
     toolBar->setMovable(false);
@@ -83,51 +116,52 @@ void DocumentViewer::buildWindow()
     toolBar->setIconSize(QSize(20, 20));
     addToolBar(toolBar);
 
-    auto addTool = [&](const QString &text, const QIcon &icon, const QList<QKeySequence> &keys, const char *name,
-                       void (DocumentViewer::*handler)()) {
-        auto *action = new QAction(icon, text, this);
-        action->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
-        action->setShortcuts(keys);
-        QString tip = text;
-        if (!keys.isEmpty())
-            tip += QStringLiteral(" (") + keys.first().toString(QKeySequence::NativeText) + QLatin1Char(')');
-        action->setToolTip(tip);
-        toolBar->addAction(action);
-        toolBar->widgetForAction(action)->setObjectName(QString::fromLatin1(name) + QStringLiteral("Button"));
-        Guard::connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    m_back = addTool(QStringLiteral("Назад"), Icons::themed("go-previous", QStyle::SP_ArrowBack),
+    m_back = addTool(toolBar, QStringLiteral("Назад"), Icons::themed("go-previous", QStyle::SP_ArrowBack),
                      QKeySequence::keyBindings(QKeySequence::Back), "Back", &DocumentViewer::BackButtonClick);
     m_forward =
-        addTool(QStringLiteral("Вперёд"), Icons::themed("go-next", QStyle::SP_ArrowForward),
+        addTool(toolBar, QStringLiteral("Вперёд"), Icons::themed("go-next", QStyle::SP_ArrowForward),
                 QKeySequence::keyBindings(QKeySequence::Forward), "Forward", &DocumentViewer::ForwardButtonClick);
-    m_home = addTool(QStringLiteral("Начало"), Icons::themed("go-home", QStyle::SP_DirHomeIcon),
+    m_home = addTool(toolBar, QStringLiteral("Начало"), Icons::themed("go-home", QStyle::SP_DirHomeIcon),
                      {QKeySequence(Qt::ALT | Qt::Key_Home)}, "Home", &DocumentViewer::HomeButtonClick);
     toolBar->addSeparator();
-    addTool(QStringLiteral("Найти на странице"), Icons::themed("edit-find", QStyle::SP_FileDialogContentsView),
+    addTool(toolBar, QStringLiteral("Найти на странице"), Icons::themed("edit-find", QStyle::SP_FileDialogContentsView),
             QKeySequence::keyBindings(QKeySequence::Find), "Find", &DocumentViewer::FindButtonClick);
-    addTool(QStringLiteral("Как пользоваться"), Icons::themed("dialog-question", QStyle::SP_MessageBoxQuestion),
-            {QKeySequence(Qt::Key_F1)}, "HelpOnHelp", &DocumentViewer::HelpOnHelpButtonClick);
+    addTool(toolBar, QStringLiteral("Как пользоваться"),
+            Icons::themed("dialog-question", QStyle::SP_MessageBoxQuestion), {QKeySequence(Qt::Key_F1)}, "HelpOnHelp",
+            &DocumentViewer::HelpOnHelpButtonClick);
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
+}
 
-    m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_splitter->setObjectName(QStringLiteral("Splitter"));
-    m_splitter->setChildrenCollapsible(false);
+QAction *DocumentViewer::addTool(QToolBar *toolBar, const QString &text, const QIcon &icon,
+                                 const QList<QKeySequence> &keys, const char *name, void (DocumentViewer::*handler)())
+{
+    auto *action = new QAction(icon, text, this);
+    action->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+    action->setShortcuts(keys);
+    QString tip = text;
+    if (!keys.isEmpty())
+        tip += QStringLiteral(" (") + keys.first().toString(QKeySequence::NativeText) + QLatin1Char(')');
+    action->setToolTip(tip);
+    toolBar->addAction(action);
+    toolBar->widgetForAction(action)->setObjectName(QString::fromLatin1(name) + QStringLiteral("Button"));
+    Guard::connect(action, &QAction::triggered, this, handler);
+    return action;
+}
 
-    m_tabs = new QTabWidget(m_splitter);
-    m_tabs->setObjectName(QStringLiteral("NavigationTabs"));
-    m_tabs->setDocumentMode(true);
-
+QWidget *DocumentViewer::buildContentsTree()
+{
     m_contents = new QTreeWidget;
     m_contents->setObjectName(QStringLiteral("ContentsTree"));
     m_contents->setHeaderHidden(true);
     m_contents->setUniformRowHeights(true);
     m_contents->setIndentation(16);
     m_contents->setExpandsOnDoubleClick(true);
-    m_tabs->addTab(m_contents, Icons::standard(QStyle::SP_FileDialogDetailedView), QStringLiteral("Содержание"));
+    return m_contents;
+}
 
+QWidget *DocumentViewer::buildIndexPage()
+{
     auto *indexPage = new QWidget;
     indexPage->setObjectName(QStringLiteral("IndexPage"));
     auto *indexLayout = new QVBoxLayout(indexPage);
@@ -148,8 +182,11 @@ void DocumentViewer::buildWindow()
     indexLayout->addWidget(m_indexSearch);
     indexLayout->addWidget(m_indexList, 1);
     indexLayout->addWidget(m_indexShow, 0, Qt::AlignRight);
-    m_tabs->addTab(indexPage, Icons::standard(QStyle::SP_FileDialogListView), QStringLiteral("Указатель"));
+    return indexPage;
+}
 
+QWidget *DocumentViewer::buildPagePanel()
+{
     auto *pagePanel = new QWidget(m_splitter);
     pagePanel->setObjectName(QStringLiteral("PagePanel"));
     auto *pageLayout = new QVBoxLayout(pagePanel);
@@ -160,34 +197,25 @@ void DocumentViewer::buildWindow()
     m_findBar = new FindBar(m_browser, pagePanel);
     pageLayout->addWidget(m_browser, 1);
     pageLayout->addWidget(m_findBar);
+    return pagePanel;
+}
 
-    m_splitter->addWidget(m_tabs);
-    m_splitter->addWidget(pagePanel);
-    m_splitter->setStretchFactor(0, 0);
-    m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({280, 620});
-    setCentralWidget(m_splitter);
-    statusBar()->setObjectName(QStringLiteral("StatusBar"));
-
-    auto *findNext = new QAction(this);
-    findNext->setShortcuts(QKeySequence::FindNext);
-    auto *findPrevious = new QAction(this);
-    findPrevious->setShortcuts(QKeySequence::FindPrevious);
-    addAction(findNext);
-    addAction(findPrevious);
-    connect(findNext, &QAction::triggered, this, [this] {
+// F3 and Shift+F3 step through the matches; with nothing to find yet they open the find bar.
+void DocumentViewer::addFindKey(QKeySequence::StandardKey key, bool (FindBar::*step)())
+{
+    auto *action = new QAction(this);
+    action->setShortcuts(key);
+    addAction(action);
+    connect(action, &QAction::triggered, this, [this, step] {
         if (m_findBar->text().isEmpty())
             m_findBar->open();
         else
-            m_findBar->findNext();
+            (m_findBar->*step)();
     });
-    connect(findPrevious, &QAction::triggered, this, [this] {
-        if (m_findBar->text().isEmpty())
-            m_findBar->open();
-        else
-            m_findBar->findPrevious();
-    });
+}
 
+void DocumentViewer::connectControls()
+{
     Guard::connect(m_contents, &QTreeWidget::currentItemChanged, this, &DocumentViewer::ContentsTreeChange);
     Guard::connect(m_contents, &QTreeWidget::itemActivated, this, &DocumentViewer::ContentsTreeActivate);
     Guard::connect(m_indexSearch, &QLineEdit::textChanged, this, &DocumentViewer::IndexSearchChange);
@@ -208,12 +236,6 @@ void DocumentViewer::buildWindow()
         if (tab == IndexTab)
             m_indexSearch->setFocus(Qt::OtherFocusReason);
     });
-    // Escape and Ctrl+W close the viewer as its close box does; Escape in the find bar closes the bar first.
-    auto *closeViewer = new QAction(this);
-    closeViewer->setObjectName(QStringLiteral("CloseAction"));
-    closeViewer->setShortcuts(QKeySequence::keyBindings(QKeySequence::Close));
-    addAction(closeViewer);
-    connect(closeViewer, &QAction::triggered, this, &QWidget::close);
 }
 
 void DocumentViewer::buildContents()

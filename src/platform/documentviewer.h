@@ -3,6 +3,7 @@
 #include "platform/chmfile.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QUrl>
 
@@ -14,6 +15,7 @@ class QListWidget;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
+class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -60,6 +62,14 @@ protected:
 
 private:
     void buildWindow();
+    void buildToolBar();
+    QAction *addTool(QToolBar *toolBar, const QString &text, const QIcon &icon, const QList<QKeySequence> &keys,
+                     const char *name, void (DocumentViewer::*handler)());
+    QWidget *buildContentsTree();
+    QWidget *buildIndexPage();
+    QWidget *buildPagePanel();
+    void addFindKey(QKeySequence::StandardKey key, bool (FindBar::*step)());
+    void connectControls();
     void buildContents();
     void buildIndex();
     void followLink(const QUrl &link);

@@ -11,95 +11,75 @@
 
 #include <QCloseEvent>
 
+namespace {
+
+enum class Kind {
+    Entry,   // at the menu's left edge
+    Heading, // a chapter's title, after a little space
+    Section, // an entry of a chapter, indented under its heading
+};
+
+struct MenuLine {
+    Kind kind;
+    const char *name;
+    const char *caption;
+    void (TFPosobie::*click)(); // none for a heading
+};
+
+// Screen order, top to bottom.
+const MenuLine kMenu[] = {
+    {Kind::Entry, "Label4", "Вводная лекция", &TFPosobie::Label4Click},
+    {Kind::Entry, "Label16", "Введение", &TFPosobie::Label16Click},
+    {Kind::Heading, "Label17", "Глава 1. Основные принципы построения систем ввода-вывода и интерфейсов", nullptr},
+    {Kind::Section, "Label18", "1.1. Роль и место систем ввода-вывода и интерфейсов в компьютере",
+     &TFPosobie::Label18Click},
+    {Kind::Section, "Label19", "1.2. Основные принципы организации передачи информации в вычислительных системах",
+     &TFPosobie::Label19Click},
+    {Kind::Section, "Label20", "1.3. Шиноведение", &TFPosobie::Label20Click},
+    {Kind::Section, "Label21", "1.4. Системные интерфейсы и шины расширения", &TFPosobie::Label21Click},
+    {Kind::Section, "Label22", "1.5. Интерфейсы периферийных устройств", &TFPosobie::Label22Click},
+    {Kind::Section, "Label23", "1.6. Структура систем ввода-вывода", &TFPosobie::Label23Click},
+    {Kind::Section, "Label24", "1.7. Основные функции и принципы построения интерфейсов", &TFPosobie::Label24Click},
+    {Kind::Section, "Label25", "1.8. Протоколы передачи данных в компьютерных интерфейсах", &TFPosobie::Label25Click},
+    {Kind::Heading, "Label26", "Глава 2. Шины расширения", nullptr},
+    {Kind::Section, "Label27", "2.1. Шина ISA", &TFPosobie::Label27Click},
+    {Kind::Section, "Label28", "2.2. Шина PCI", &TFPosobie::Label28Click},
+    {Kind::Section, "Label29", "2.3. Шины 3GIO и Hyper Transport", &TFPosobie::Label29Click},
+    {Kind::Heading, "Label30", "Глава 3. Интерфейсы периферийных устройств", nullptr},
+    {Kind::Section, "Label31", "3.1. Параллельный интерфейс: LPT-порт", &TFPosobie::Label31Click},
+    {Kind::Section, "Label32", "3.2. Последовательные интерфейсы: COM-порт", &TFPosobie::Label32Click},
+    {Kind::Section, "Label33", "3.3. Интерфейс SCSI", &TFPosobie::Label33Click},
+    {Kind::Section, "Label34", "3.4. Интерфейс USB", &TFPosobie::Label34Click},
+    {Kind::Heading, "Label2", "Глава 4. Схема для построения интерфейсов", nullptr},
+    {Kind::Section, "Label7", "4.1. Таймер", &TFPosobie::Label7Click},
+};
+
+constexpr int kFirstTop = 8;
+constexpr int kLineHeight = 17;
+constexpr int kSpaceBeforeHeading = 5;
+constexpr int kLeft = 16;
+constexpr int kSectionLeft = 36;
+
+} // namespace
+
 TFPosobie::TFPosobie(QWidget *parent)
     : QWidget(parent)
 {
     MenuWindow::setUp(this, QStringLiteral("FPosobie"), QStringLiteral("Учебное пособие \"Шиноведение\""), 703, 408);
-    // Screen order, top to bottom; chapters begin with a heading and a little space.
-    int top = 8;
-    Label4 = MenuWindow::entry(this, QStringLiteral("Label4"), QStringLiteral("Вводная лекция"), 16, top);
-    top += 17;
-    Label16 = MenuWindow::entry(this, QStringLiteral("Label16"), QStringLiteral("Введение"), 16, top);
-    top += 17;
-    top += 5;
-    Label17 = MenuWindow::heading(
-        this, QStringLiteral("Label17"),
-        QStringLiteral("Глава 1. Основные принципы построения систем ввода-вывода и интерфейсов"), 16, top);
-    top += 17;
-    Label18 =
-        MenuWindow::entry(this, QStringLiteral("Label18"),
-                          QStringLiteral("1.1. Роль и место систем ввода-вывода и интерфейсов в компьютере"), 36, top);
-    top += 17;
-    Label19 = MenuWindow::entry(
-        this, QStringLiteral("Label19"),
-        QStringLiteral("1.2. Основные принципы организации передачи информации в вычислительных системах"), 36, top);
-    top += 17;
-    Label20 = MenuWindow::entry(this, QStringLiteral("Label20"), QStringLiteral("1.3. Шиноведение"), 36, top);
-    top += 17;
-    Label21 = MenuWindow::entry(this, QStringLiteral("Label21"),
-                                QStringLiteral("1.4. Системные интерфейсы и шины расширения"), 36, top);
-    top += 17;
-    Label22 = MenuWindow::entry(this, QStringLiteral("Label22"),
-                                QStringLiteral("1.5. Интерфейсы периферийных устройств"), 36, top);
-    top += 17;
-    Label23 = MenuWindow::entry(this, QStringLiteral("Label23"), QStringLiteral("1.6. Структура систем ввода-вывода"),
-                                36, top);
-    top += 17;
-    Label24 = MenuWindow::entry(this, QStringLiteral("Label24"),
-                                QStringLiteral("1.7. Основные функции и принципы построения интерфейсов"), 36, top);
-    top += 17;
-    Label25 = MenuWindow::entry(this, QStringLiteral("Label25"),
-                                QStringLiteral("1.8. Протоколы передачи данных в компьютерных интерфейсах"), 36, top);
-    top += 17;
-    top += 5;
-    Label26 = MenuWindow::heading(this, QStringLiteral("Label26"), QStringLiteral("Глава 2. Шины расширения"), 16, top);
-    top += 17;
-    Label27 = MenuWindow::entry(this, QStringLiteral("Label27"), QStringLiteral("2.1. Шина ISA"), 36, top);
-    top += 17;
-    Label28 = MenuWindow::entry(this, QStringLiteral("Label28"), QStringLiteral("2.2. Шина PCI"), 36, top);
-    top += 17;
-    Label29 =
-        MenuWindow::entry(this, QStringLiteral("Label29"), QStringLiteral("2.3. Шины 3GIO и Hyper Transport"), 36, top);
-    top += 17;
-    top += 5;
-    Label30 = MenuWindow::heading(this, QStringLiteral("Label30"),
-                                  QStringLiteral("Глава 3. Интерфейсы периферийных устройств"), 16, top);
-    top += 17;
-    Label31 = MenuWindow::entry(this, QStringLiteral("Label31"),
-                                QStringLiteral("3.1. Параллельный интерфейс: LPT-порт"), 36, top);
-    top += 17;
-    Label32 = MenuWindow::entry(this, QStringLiteral("Label32"),
-                                QStringLiteral("3.2. Последовательные интерфейсы: COM-порт"), 36, top);
-    top += 17;
-    Label33 = MenuWindow::entry(this, QStringLiteral("Label33"), QStringLiteral("3.3. Интерфейс SCSI"), 36, top);
-    top += 17;
-    Label34 = MenuWindow::entry(this, QStringLiteral("Label34"), QStringLiteral("3.4. Интерфейс USB"), 36, top);
-    top += 17;
-    top += 5;
-    Label2 = MenuWindow::heading(this, QStringLiteral("Label2"),
-                                 QStringLiteral("Глава 4. Схема для построения интерфейсов"), 16, top);
-    top += 17;
-    Label7 = MenuWindow::entry(this, QStringLiteral("Label7"), QStringLiteral("4.1. Таймер"), 36, top);
-    top += 17;
-
-    Guard::connect(Label4, &ClickableLabel::clicked, this, &TFPosobie::Label4Click);
-    Guard::connect(Label16, &ClickableLabel::clicked, this, &TFPosobie::Label16Click);
-    Guard::connect(Label18, &ClickableLabel::clicked, this, &TFPosobie::Label18Click);
-    Guard::connect(Label19, &ClickableLabel::clicked, this, &TFPosobie::Label19Click);
-    Guard::connect(Label20, &ClickableLabel::clicked, this, &TFPosobie::Label20Click);
-    Guard::connect(Label21, &ClickableLabel::clicked, this, &TFPosobie::Label21Click);
-    Guard::connect(Label22, &ClickableLabel::clicked, this, &TFPosobie::Label22Click);
-    Guard::connect(Label23, &ClickableLabel::clicked, this, &TFPosobie::Label23Click);
-    Guard::connect(Label24, &ClickableLabel::clicked, this, &TFPosobie::Label24Click);
-    Guard::connect(Label25, &ClickableLabel::clicked, this, &TFPosobie::Label25Click);
-    Guard::connect(Label27, &ClickableLabel::clicked, this, &TFPosobie::Label27Click);
-    Guard::connect(Label28, &ClickableLabel::clicked, this, &TFPosobie::Label28Click);
-    Guard::connect(Label29, &ClickableLabel::clicked, this, &TFPosobie::Label29Click);
-    Guard::connect(Label31, &ClickableLabel::clicked, this, &TFPosobie::Label31Click);
-    Guard::connect(Label32, &ClickableLabel::clicked, this, &TFPosobie::Label32Click);
-    Guard::connect(Label33, &ClickableLabel::clicked, this, &TFPosobie::Label33Click);
-    Guard::connect(Label34, &ClickableLabel::clicked, this, &TFPosobie::Label34Click);
-    Guard::connect(Label7, &ClickableLabel::clicked, this, &TFPosobie::Label7Click);
+    int top = kFirstTop;
+    for (const MenuLine &line : kMenu) {
+        const QString name = QString::fromLatin1(line.name);
+        const QString caption = QString::fromUtf8(line.caption);
+        if (line.kind == Kind::Heading) {
+            top += kSpaceBeforeHeading;
+            MenuWindow::heading(this, name, caption, kLeft, top);
+        } else {
+            ClickableLabel *label =
+                MenuWindow::entry(this, name, caption, line.kind == Kind::Section ? kSectionLeft : kLeft, top);
+            Guard::connect(label, &ClickableLabel::clicked, this, line.click);
+        }
+        top += kLineHeight;
+    }
 }
 
 void TFPosobie::Label4Click()

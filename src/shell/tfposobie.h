@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class ClickableLabel;
-
 // The textbook: the introductory lecture and the chapters as help documents in "book".
 class TFPosobie : public QWidget {
     Q_OBJECT
@@ -32,28 +30,4 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-
-private:
-    ClickableLabel *Label4;
-    ClickableLabel *Label16;
-    ClickableLabel *Label17;
-    ClickableLabel *Label18;
-    ClickableLabel *Label19;
-    ClickableLabel *Label20;
-    ClickableLabel *Label21;
-    ClickableLabel *Label22;
-    ClickableLabel *Label23;
-    ClickableLabel *Label24;
-    ClickableLabel *Label25;
-    ClickableLabel *Label26;
-    ClickableLabel *Label27;
-    ClickableLabel *Label28;
-    ClickableLabel *Label29;
-    ClickableLabel *Label30;
-    ClickableLabel *Label31;
-    ClickableLabel *Label32;
-    ClickableLabel *Label33;
-    ClickableLabel *Label34;
-    ClickableLabel *Label2;
-    ClickableLabel *Label7;
 };

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <memory>
+#include <optional>
 
 namespace LectureBuild {
 
@@ -132,6 +133,145 @@ bool runAll(const QList<Run> &runs, const QString &fileName, SourceReport &repor
     return ok;
 }
 
+// The making of one lecture's outputs from its parsed script, in a work folder.
+struct Job {
+    const QString &sourcePath;
+    const LectureScript::Script &script;
+    SourceReport &report;
+    const QTemporaryDir &work;
+
+    int sectionCount() const { return int(script.sections.size()); }
+    void fail(const QString &what, int line = 0) const { report.error(sourcePath, line, what); }
+};
+
+Place placeOf(const QString &outputPath, const QString &outputRelative)
+{
+    Place place;
+    place.folder = QFileInfo(outputPath).path();
+    const QString relativeFolder = QFileInfo(outputRelative).path();
+    place.contentFolder =
+        relativeFolder == QStringLiteral(".") ? QString() : QString(relativeFolder).replace('/', '\\');
+    place.baseName = QFileInfo(outputRelative).completeBaseName();
+    return place;
+}
+
+// The narration, one recording per section, joined into narration.wav.
+std::optional<LectureSound::Joined> recordNarration(const Job &job, const QStringList &spokenTexts)
+{
+    QString error;
+    QList<Run> voices;
+    for (int i = 0; i < job.sectionCount(); ++i) {
+        const QString text = job.work.filePath(QStringLiteral("s%1.txt").arg(i));
+        if (!writeFile(text, spokenTexts[i].toUtf8(), &error)) {
+            job.fail(QStringLiteral("cannot write %1: %2").arg(text, error));
+            return std::nullopt;
+        }
+        voices.append(
+            {QStringLiteral("espeak-ng"),
+             {QStringLiteral("-v"), QStringLiteral("ru"), QStringLiteral("-s"), QString::number(job.script.speed),
+              QStringLiteral("-w"), job.work.filePath(QStringLiteral("s%1.wav").arg(i)), QStringLiteral("-f"), text}});
+    }
+    if (!runAll(voices, job.sourcePath, job.report))
+        return std::nullopt;
+    QList<LectureSound::Pcm> recordings;
+    for (int i = 0; i < job.sectionCount(); ++i) {
+        const QString wav = job.work.filePath(QStringLiteral("s%1.wav").arg(i));
+        std::optional<LectureSound::Pcm> pcm = LectureSound::readWav(wav);
+        if (!pcm || (!recordings.isEmpty() && (pcm->sampleRate != recordings.first().sampleRate ||
+                                               pcm->channels != recordings.first().channels))) {
+            const LectureScript::Section &section = job.script.sections[i];
+            job.fail(QStringLiteral("espeak-ng made no usable recording of section \"%1\"").arg(section.title),
+                     section.line);
+            return std::nullopt;
+        }
+        recordings.append(*pcm);
+    }
+    LectureSound::Joined narration = LectureSound::join(recordings, job.script.gapMs);
+    if (!writeFile(job.work.filePath(QStringLiteral("narration.wav")), LectureSound::wav(narration.pcm), &error)) {
+        job.fail(QStringLiteral("cannot write the narration: %1").arg(error));
+        return std::nullopt;
+    }
+    return narration;
+}
+
+// The pictures of the video, one per section, held for its length, and their list for ffmpeg (frames.txt).
+bool writeFrames(const Job &job, const QList<QImage> &slides, const LectureSound::Joined &narration)
+{
+    const int sectionCount = job.sectionCount();
+    QByteArray frameList = "ffconcat version 1.0\n";
+    for (int i = 0; i < sectionCount; ++i) {
+        const QString frame = QStringLiteral("f%1.png").arg(i);
+        if (!LectureScript::renderFrame(slides[i], i, sectionCount).save(job.work.filePath(frame), "PNG")) {
+            job.fail(QStringLiteral("cannot write a picture of the video"));
+            return false;
+        }
+        const qint64 end = i + 1 < sectionCount ? narration.startsMs[i + 1] : narration.lengthMs;
+        frameList += "file '" + frame.toLatin1() + "'\nduration " +
+                     QByteArray::number(double(end - narration.startsMs[i]) / 1000.0, 'f', 3) + "\n";
+    }
+    frameList += "file 'f" + QByteArray::number(sectionCount - 1) + ".png'\n";
+    QString error;
+    if (!writeFile(job.work.filePath(QStringLiteral("frames.txt")), frameList, &error)) {
+        job.fail(QStringLiteral("cannot write the frame list: %1").arg(error));
+        return false;
+    }
+    return true;
+}
+
+// The video of the frames and the narration; its path in the work folder.
+std::optional<QString> encodeVideo(const Job &job, const QList<QImage> &slides, const LectureSound::Joined &narration)
+{
+    if (!writeFrames(job, slides, narration))
+        return std::nullopt;
+    const QString video = job.work.filePath(QStringLiteral("video.mp4"));
+    const QStringList input = {QStringLiteral("-f"),    QStringLiteral("concat"),
+                               QStringLiteral("-safe"), QStringLiteral("0"),
+                               QStringLiteral("-i"),    job.work.filePath(QStringLiteral("frames.txt")),
+                               QStringLiteral("-i"),    job.work.filePath(QStringLiteral("narration.wav"))};
+    const QString encoding = QStringLiteral("-vf fps=10,format=yuv420p -c:v libx264 -profile:v main -preset veryfast "
+                                            "-tune stillimage -crf 28 -g 50 -c:a aac -b:a 48k -ac 1 -ar 44100 "
+                                            "-movflags +faststart -shortest");
+    const QList<Run> encode = {{QStringLiteral("ffmpeg"),
+                                QStringList{QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
+                                            QStringLiteral("error"), QStringLiteral("-nostdin"), QStringLiteral("-y")} +
+                                    input + encoding.split(QLatin1Char(' ')) + QStringList{video}}};
+    if (!runAll(encode, job.sourcePath, job.report))
+        return std::nullopt;
+    return video;
+}
+
+// Into place: slides and pair files first, the video last but one; the
+// caller writes the video list last, which marks the lecture as built.
+void install(const Job &job, const Place &place, const QList<QImage> &slides, const LectureSound::Joined &narration,
+             const QString &video)
+{
+    QList<qint64> times;
+    QStringList slidePaths;
+    QStringList glossary;
+    for (int i = 0; i < job.sectionCount(); ++i) {
+        QSaveFile slide(place.file(slideName(i)));
+        if (!slide.open(QIODevice::WriteOnly) ||
+            !slides[i].convertToFormat(QImage::Format_RGB888).save(&slide, "BMP") || !slide.commit()) {
+            job.fail(QStringLiteral("cannot write %1: %2").arg(slideName(i), slide.errorString()));
+            return;
+        }
+        times.append(narration.startsMs[i]);
+        slidePaths.append(place.contentPath(slideName(i)));
+        glossary.append(job.script.sections[i].glossary);
+    }
+    QString error;
+    if (!writeFile(place.file(QString::fromLatin1(LecturePairFormat::kSlideFile)), pairFile(times, slidePaths),
+                   &error) ||
+        !writeFile(place.file(QString::fromLatin1(LecturePairFormat::kGlossaryFile)), pairFile(times, glossary),
+                   &error)) {
+        job.fail(QStringLiteral("cannot write the pair files: %1").arg(error));
+        return;
+    }
+    QFile::remove(place.file(place.video()));
+    if (!QFile::rename(video, place.file(place.video())))
+        job.fail(QStringLiteral("cannot move the video to %1").arg(place.file(place.video())));
+}
+
 } // namespace
 
 Built<QByteArray> build(const QString &sourcePath, const QString &outputPath, const QString &outputRelative,
@@ -151,21 +291,15 @@ Built<QByteArray> build(const QString &sourcePath, const QString &outputPath, co
         return result;
     const LectureScript::Script &script = parsed.value;
 
-    Place place;
-    place.folder = QFileInfo(outputPath).path();
-    const QString relativeFolder = QFileInfo(outputRelative).path();
-    place.contentFolder =
-        relativeFolder == QStringLiteral(".") ? QString() : QString(relativeFolder).replace('/', '\\');
-    place.baseName = QFileInfo(outputRelative).completeBaseName();
+    const Place place = placeOf(outputPath, outputRelative);
     const QString key = QString::fromLatin1(
         QCryptographicHash::hash(QByteArray(source + kBuildVersion), QCryptographicHash::Sha1).toHex().left(16));
     result.value = videoList(place, key);
-    const int sectionCount = int(script.sections.size());
 
     QStringList spokenTexts;
     for (const LectureScript::Section &section : script.sections)
         spokenTexts.append(LectureScript::spoken(script, section, sourcePath, report));
-    if (!report.ok() || (!checkOnly && upToDate(place, outputPath, result.value, sectionCount)))
+    if (!report.ok() || (!checkOnly && upToDate(place, outputPath, result.value, int(script.sections.size()))))
         return result;
 
     QList<QImage> slides;
@@ -178,104 +312,18 @@ Built<QByteArray> build(const QString &sourcePath, const QString &outputPath, co
         return result;
 
     QDir().mkpath(place.folder);
-    QTemporaryDir work(place.file(QStringLiteral(".lecture-XXXXXX")));
+    const QTemporaryDir work(place.file(QStringLiteral(".lecture-XXXXXX")));
     if (!work.isValid()) {
         report.error(sourcePath, 0, QStringLiteral("cannot make a work folder in %1").arg(place.folder));
         return result;
     }
-    QString error;
-    // The narration, one recording per section.
-    QList<Run> voices;
-    for (int i = 0; i < sectionCount; ++i) {
-        const QString text = work.filePath(QStringLiteral("s%1.txt").arg(i));
-        if (!writeFile(text, spokenTexts[i].toUtf8(), &error)) {
-            report.error(sourcePath, 0, QStringLiteral("cannot write %1: %2").arg(text, error));
-            return result;
-        }
-        voices.append(
-            {QStringLiteral("espeak-ng"),
-             {QStringLiteral("-v"), QStringLiteral("ru"), QStringLiteral("-s"), QString::number(script.speed),
-              QStringLiteral("-w"), work.filePath(QStringLiteral("s%1.wav").arg(i)), QStringLiteral("-f"), text}});
-    }
-    if (!runAll(voices, sourcePath, report))
+    const Job job{sourcePath, script, report, work};
+    const std::optional<LectureSound::Joined> narration = recordNarration(job, spokenTexts);
+    if (!narration)
         return result;
-    QList<LectureSound::Pcm> recordings;
-    for (int i = 0; i < sectionCount; ++i) {
-        const QString wav = work.filePath(QStringLiteral("s%1.wav").arg(i));
-        std::optional<LectureSound::Pcm> pcm = LectureSound::readWav(wav);
-        if (!pcm || (!recordings.isEmpty() && (pcm->sampleRate != recordings.first().sampleRate ||
-                                               pcm->channels != recordings.first().channels))) {
-            report.error(
-                sourcePath, script.sections[i].line,
-                QStringLiteral("espeak-ng made no usable recording of section \"%1\"").arg(script.sections[i].title));
-            return result;
-        }
-        recordings.append(*pcm);
-    }
-    const LectureSound::Joined narration = LectureSound::join(recordings, script.gapMs);
-    if (!writeFile(work.filePath(QStringLiteral("narration.wav")), LectureSound::wav(narration.pcm), &error)) {
-        report.error(sourcePath, 0, QStringLiteral("cannot write the narration: %1").arg(error));
-        return result;
-    }
-
-    // The pictures of the video, one per section, held for its length.
-    QByteArray frameList = "ffconcat version 1.0\n";
-    for (int i = 0; i < sectionCount; ++i) {
-        const QString frame = QStringLiteral("f%1.png").arg(i);
-        if (!LectureScript::renderFrame(slides[i], i, sectionCount).save(work.filePath(frame), "PNG")) {
-            report.error(sourcePath, 0, QStringLiteral("cannot write a picture of the video"));
-            return result;
-        }
-        const qint64 end = i + 1 < sectionCount ? narration.startsMs[i + 1] : narration.lengthMs;
-        frameList += "file '" + frame.toLatin1() + "'\nduration " +
-                     QByteArray::number(double(end - narration.startsMs[i]) / 1000.0, 'f', 3) + "\n";
-    }
-    frameList += "file 'f" + QByteArray::number(sectionCount - 1) + ".png'\n";
-    if (!writeFile(work.filePath(QStringLiteral("frames.txt")), frameList, &error)) {
-        report.error(sourcePath, 0, QStringLiteral("cannot write the frame list: %1").arg(error));
-        return result;
-    }
-    const QString video = work.filePath(QStringLiteral("video.mp4"));
-    const QStringList input = {QStringLiteral("-f"),    QStringLiteral("concat"),
-                               QStringLiteral("-safe"), QStringLiteral("0"),
-                               QStringLiteral("-i"),    work.filePath(QStringLiteral("frames.txt")),
-                               QStringLiteral("-i"),    work.filePath(QStringLiteral("narration.wav"))};
-    const QString encoding = QStringLiteral("-vf fps=10,format=yuv420p -c:v libx264 -profile:v main -preset veryfast "
-                                            "-tune stillimage -crf 28 -g 50 -c:a aac -b:a 48k -ac 1 -ar 44100 "
-                                            "-movflags +faststart -shortest");
-    const QList<Run> encode = {{QStringLiteral("ffmpeg"),
-                                QStringList{QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
-                                            QStringLiteral("error"), QStringLiteral("-nostdin"), QStringLiteral("-y")} +
-                                    input + encoding.split(QLatin1Char(' ')) + QStringList{video}}};
-    if (!runAll(encode, sourcePath, report))
-        return result;
-
-    // Into place: slides and pair files first, the video last but one; the
-    // caller writes the video list last, which marks the lecture as built.
-    QList<qint64> times;
-    QStringList slidePaths;
-    QStringList glossary;
-    for (int i = 0; i < sectionCount; ++i) {
-        QSaveFile slide(place.file(slideName(i)));
-        if (!slide.open(QIODevice::WriteOnly) ||
-            !slides[i].convertToFormat(QImage::Format_RGB888).save(&slide, "BMP") || !slide.commit()) {
-            report.error(sourcePath, 0, QStringLiteral("cannot write %1: %2").arg(slideName(i), slide.errorString()));
-            return result;
-        }
-        times.append(narration.startsMs[i]);
-        slidePaths.append(place.contentPath(slideName(i)));
-        glossary.append(script.sections[i].glossary);
-    }
-    if (!writeFile(place.file(QString::fromLatin1(LecturePairFormat::kSlideFile)), pairFile(times, slidePaths),
-                   &error) ||
-        !writeFile(place.file(QString::fromLatin1(LecturePairFormat::kGlossaryFile)), pairFile(times, glossary),
-                   &error)) {
-        report.error(sourcePath, 0, QStringLiteral("cannot write the pair files: %1").arg(error));
-        return result;
-    }
-    QFile::remove(place.file(place.video()));
-    if (!QFile::rename(video, place.file(place.video())))
-        report.error(sourcePath, 0, QStringLiteral("cannot move the video to %1").arg(place.file(place.video())));
+    const std::optional<QString> video = encodeVideo(job, slides, *narration);
+    if (video)
+        install(job, place, slides, *narration, *video);
     return result;
 }
 
