@@ -253,7 +253,8 @@ void TrainerMainTest::firstActivation()
         main->hide();
         main->show();
         main->activateWindow();
-        QTest::qWait(80);
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        QCoreApplication::processEvents(); // the greeting would be posted on activation
         QCOMPARE(answerer.count(), 0);
     }
     // entering the trainer again greets again, with the previous names filled in
