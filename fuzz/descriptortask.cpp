@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const DescriptorTaskRecord task = DescriptorTaskRecord::parse(file.mid(at, recordSize), path, int(number));
             const int count = task.byteCount();
             Fuzz::require(count == 6 || count == 10 || count == 12, "descriptor of 6, 10 or 12 bytes");
-            Fuzz::require(task.text.size() <= DescriptorTaskRecord::kTextLength, "text within its field");
+            Fuzz::require(task.text.size() <= DescriptorRecordFormat::kTextLength, "text within its field");
         } catch (const ContentError &error) {
             Fuzz::requireNames(error, path);
             Fuzz::require(error.message().contains(QStringLiteral("№ %1").arg(number)), "the message names the record");

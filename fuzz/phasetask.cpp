@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             Fuzz::require(task.phaseCount >= 1 && task.phaseCount <= PhaseTaskRecord::kEntryCount,
                           "phase count 1 .. 21");
             Fuzz::require(task.answer().size() == task.phaseCount, "answer holds the counted phases");
-            Fuzz::require(task.text.size() <= PhaseTaskRecord::kTextLength, "text within its field");
+            Fuzz::require(task.text.size() <= PhaseRecordFormat::kTextLength, "text within its field");
         } catch (const ContentError &error) {
             Fuzz::requireNames(error, path);
             Fuzz::require(error.message().contains(QStringLiteral("№ %1").arg(number)), "the message names the record");

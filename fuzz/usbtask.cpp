@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         try {
             const UsbTaskRecord task = UsbTaskRecord::parse(record, path, int(number));
             Fuzz::require(task.address < 0x80 && task.endpoint < 0x10, "the answer fits the entries");
-            Fuzz::require(task.text.size() <= UsbTaskRecord::kTextSize, "text within its field");
+            Fuzz::require(task.text.size() <= UsbRecordFormat::kTextLength, "text within its field");
             Fuzz::require(task.data == quint8(record[505]) && task.pid == quint8(record[501]), "fields read back");
         } catch (const ContentError &error) {
             Fuzz::requireNames(error, path);
